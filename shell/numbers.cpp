@@ -1,0 +1,64 @@
+#include "shell/numbers.h"
+
+#include <cstdlib>
+
+namespace glim {
+
+namespace {
+bool is_skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+// The text with every skipped character removed, so that "7 30" reads as 730.
+std::string squeeze(std::string_view text) {
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text)
+        if (!is_skipped(c)) s.push_back(c);
+    return s;
+}
+
+double read_radix(const std::string& s, std::size_t pos, int radix) {
+    double v = 0;
+    for (; pos < s.size(); ++pos) {
+        int d;
+        char c = s[pos];
+        if (c >= '0' && c <= '9') d = c - '0';
+        else if (radix == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
+        else if (radix == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        else break;
+        if (d >= radix) break;
+        v = v * radix + d;
+    }
+    return v;
+}
+}  // namespace
+
+double read_number(std::string_view text) {
+    std::string s = squeeze(text);
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H' || s[1] == 'h') return read_radix(s, 2, 16);
+        if (s[1] == 'O' || s[1] == 'o') return read_radix(s, 2, 8);
+        return 0;
+    }
+    // The longest prefix of the form [sign] digits [. digits] [(e|E|d|D) [sign] digits].
+    std::size_t i = 0;
+    std::string num;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) num.push_back(s[i++]);
+    std::size_t digits = 0;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') num.push_back(s[i++]), ++digits;
+    if (i < s.size() && s[i] == '.') {
+        num.push_back(s[i++]);
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') num.push_back(s[i++]), ++digits;
+    }
+    if (digits == 0) return 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        std::size_t j = i + 1;
+        std::string exp = "e";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exp.push_back(s[j++]);
+        std::size_t exp_digits = 0;
+        while (j < s.size() && s[j] >= '0' && s[j] <= '9') exp.push_back(s[j++]), ++exp_digits;
+        if (exp_digits > 0) num += exp;
+    }
+    return std::strtod(num.c_str(), nullptr);
+}
+
+}  // namespace glim
