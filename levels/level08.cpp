@@ -1,0 +1,28 @@
+// Level 8: four rows of red candles, each with a gap in the middle.
+#include "levels/layout_text.h"
+
+namespace glim {
+
+namespace {
+constexpr brick_grid_t layout = layout_from_rows({
+    ". . . . . . . . . . . . . . . . . . . .",  // row 0
+    "6 6 6 6 6 6 6 6 . . . . 6 6 6 6 6 6 6 6",  // row 1
+    ". . . . . . . . . . . . . . . . . . . .",  // row 2
+    ". 6 6 6 6 6 6 6 6 . . 6 6 6 6 6 6 6 6 .",  // row 3
+    ". . . . . . . . . . . . . . . . . . . .",  // row 4
+    "6 6 6 6 6 6 6 6 . . . . 6 6 6 6 6 6 6 6",  // row 5
+    ". . . . . . . . . . . . . . . . . . . .",  // row 6
+    "6 6 6 6 6 6 6 6 6 . . 6 6 6 6 6 6 6 6 6",  // row 7
+    ". . . . . . . . . . . . . . . . . . . .",  // row 8
+    ". . . . . . . . . . . . . . . . . . . .",  // row 9
+    ". . . . . . . . . . . . . . . . . . . .",  // row 10
+    ". . . . . . . . . . . . . . . . . . . .",  // row 11
+    ". . . . . . . . . . . . . . . . . . . .",  // row 12
+    ". . . . . . . . . . . . . . . . . . . .",  // row 13
+    ". . . . . . . . . . . . . . . . . . . .",  // row 14
+});
+}  // namespace
+
+void level8(brick_grid_t& g) { g = layout; }
+
+}  // namespace glim
