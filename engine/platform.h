@@ -1,5 +1,7 @@
 // What the game needs of the platform it runs on, each piece as small as its callers need. The
 // saver implements them with the window system; platform/headless/ implements them in memory.
+// The shell's system_api (shell/system.h) carries the platform's other system calls; on every
+// platform the event_clock below and that system_api are two views of the same system.
 #pragma once
 
 #include <cstdint>

@@ -12,6 +12,7 @@
 #include "levels/levels.h"
 #include "shell/random.h"
 #include "shell/state.h"
+#include "shell/system.h"
 
 namespace glim {
 
@@ -107,7 +108,8 @@ struct game_state {
 // The platform pieces a program works through; they outlive the program.
 struct platform_ports {
     window_port& window;
-    event_clock& clock;
+    event_clock& clock;  // the clock and the processing of window events
+    system_api& sys;     // the same system as the shell's helpers see it (wait_ms ...)
     cursor_port& cursor;
     name_prompt_port& name_prompt;
     settings_port& settings;
@@ -116,7 +118,7 @@ struct platform_ports {
 
 struct program {
     explicit program(const platform_ports& ports)
-        : window(ports.window), clock(ports.clock), cursor(ports.cursor),
+        : window(ports.window), clock(ports.clock), sys(ports.sys), cursor(ports.cursor),
           name_prompt(ports.name_prompt), settings(ports.settings), sound(ports.sound) {}
     program(const program&) = delete;
     program& operator=(const program&) = delete;
@@ -136,7 +138,8 @@ struct program {
     random_source rnd;
 
     window_port& window;
-    event_clock& clock;
+    event_clock& clock;  // the clock and the processing of window events
+    system_api& sys;     // the same system as the shell's helpers see it (wait_ms ...)
     cursor_port& cursor;
     name_prompt_port& name_prompt;
     settings_port& settings;

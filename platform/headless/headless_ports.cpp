@@ -1,5 +1,7 @@
 #include "platform/headless/headless_ports.h"
 
+#include "shell/settings.h"
+
 namespace glim {
 
 void headless_window::blit(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
@@ -27,15 +29,15 @@ std::int32_t headless_window::get_device_caps(std::int32_t index) {
     return 0;
 }
 
-void fake_clock::process_events() {
-    ++events_processed;
-    advance(ms_per_event);
-    if (on_events) on_events();
+void recording_settings::save_settings(config_settings& cfg) {
+    glim::save_settings(cfg, store);
+    saved.push_back(cfg);
 }
 
-void fake_clock::advance(std::int32_t ms) {
-    // The platform's clock is an unsigned count that wraps; keep that, without signed overflow.
-    now = static_cast<std::int32_t>(static_cast<std::uint32_t>(now) + static_cast<std::uint32_t>(ms));
+void headless_system::process_events() {
+    ++events_processed;
+    advance(ms_per_event);
+    if (on_process_events) on_process_events();
 }
 
 bool scripted_cursor::get_cursor_pos(point& p) {

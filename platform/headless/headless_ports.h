@@ -11,6 +11,8 @@
 
 #include "engine/platform.h"
 #include "engine/surface.h"
+#include "platform/headless/fake_system.h"
+#include "platform/headless/memory_store.h"
 
 namespace glim {
 
@@ -41,18 +43,21 @@ public:
     bool record_copies = false;
 };
 
-// A clock that stands still unless moved: each processing of events moves it by
-// `ms_per_event` (so that waits end) and then runs `on_events`, where a test plays its input.
-class fake_clock : public event_clock {
+// The system calls of a long headless run, as the shell and as the game see them: the shell's
+// recording fake, except that the clock and the processing of events (called every frame) are not
+// recorded. The clock stands still unless
+// moved: each processing of events moves it by `ms_per_event` (so that waits end) and then runs
+// `on_process_events`, where a test plays its input.
+class headless_system : public fake_system, public event_clock {
 public:
-    std::int32_t get_time() override { return now; }
+    headless_system() { clock = 1000; }
+    std::uint32_t time_get_time() override { return clock; }
+    std::int32_t get_time() override { return static_cast<std::int32_t>(clock); }
     void process_events() override;
-    void advance(std::int32_t ms);
+    void advance(std::int32_t ms) { clock += static_cast<std::uint32_t>(ms); }
 
-    std::int32_t now = 1000;
     std::int32_t ms_per_event = 1;
     std::int64_t events_processed = 0;
-    std::function<void()> on_events;
 };
 
 // The cursor at a scripted place: each reading takes the next scripted point while there is one,
@@ -78,10 +83,12 @@ public:
     std::int32_t shown = 0;
 };
 
-// Keeps a copy of every settings save, oldest first.
+// Saves into an in-memory settings store, as the saver saves into the platform's, and keeps a
+// copy of the settings of every save, oldest first.
 class recording_settings : public settings_port {
 public:
-    void save_settings(config_settings& cfg) override { saved.push_back(cfg); }
+    void save_settings(config_settings& cfg) override;
+    memory_store store;
     std::vector<config_settings> saved;
 };
 

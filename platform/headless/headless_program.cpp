@@ -35,7 +35,7 @@ void set_default_settings(config_settings& cfg) {
 
 headless_program::headless_program(const headless_options& o)
     : window(o.screen_w, o.screen_h),
-      p(platform_ports{window, clock, cursor, name_prompt, settings, sound}) {
+      p(platform_ports{window, system, system, cursor, name_prompt, settings, sound}) {
     set_default_settings(p.cfg);
 
     std::string dir = o.source_dir.empty() ? built_source_dir() : o.source_dir;
