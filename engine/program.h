@@ -16,6 +16,8 @@
 
 namespace glim {
 
+class game_events;
+
 // Sprite slots: 0 is never used, 1 the paddle, 2 to 9 the sparkles, 10 the ball.
 inline constexpr std::int32_t sprite_slots = 11;
 inline constexpr std::int32_t paddle_slot = 1;
@@ -136,6 +138,9 @@ struct program {
     surface mask;             // kept for the window's layout; nothing draws with it
 
     random_source rnd;
+
+    // Told of each game event as it happens (the simulator's trace); none by default.
+    game_events* events = nullptr;
 
     window_port& window;
     event_clock& clock;  // the clock and the processing of window events
