@@ -30,7 +30,7 @@ public:
         : headless_program(sized(screen_w, screen_h)) {}
 
     headless_window window;
-    fake_clock clock;
+    headless_system system;
     scripted_cursor cursor;
     scripted_name_prompt name_prompt;
     recording_settings settings;
