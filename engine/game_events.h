@@ -25,7 +25,8 @@ public:
     virtual void brick_hit(std::int32_t column, std::int32_t row, std::int32_t points) {}
     virtual void ball_lost(std::int32_t balls_left) {}
     virtual void pause_start(pause_kind why) {}
-    virtual void pause_end(pause_kind why) {}
+    // The pause that began last has run its 200 frames.
+    virtual void pause_end() {}
     virtual void level_change(std::int32_t level, double speed_factor) {}
     virtual void new_ball(double dy) {}
     // The last ball of a player's game was lost with this final score.

@@ -16,6 +16,12 @@ public:
     }
     void seed(std::uint32_t s) { state_ = (s ^ (s >> 8) ^ (s >> 16)) & 0xFFFFFFu; }
     std::uint32_t state() const { return state_; }
+    // A reseed from a clock reading that folds the reading into the upper 16 bits of the state and
+    // lets the low 8 bits carry on, so that reseeds within one clock tick (three sparkles of one
+    // brick hit) still go on with different numbers instead of repeating one draw.
+    void reseed(std::uint32_t clock) {
+        state_ = ((((clock ^ (clock >> 16)) & 0xFFFFu) << 8) | (state_ & 0xFFu)) & 0xFFFFFFu;
+    }
 
 private:
     std::uint32_t state_ = 0x50000u;
