@@ -12,8 +12,10 @@ std::int16_t key_code(std::size_t i) {
     return static_cast<std::uint8_t>(scramble_key[i % 5]);
 }
 
-std::int16_t code_of(char c) { return static_cast<std::uint8_t>(c); }
-}  // namespace
+std::int16_t code_of(char c) {
+    return static_cast<std::uint8_t>(c);
+}
+} // namespace
 
 void scramble_password(config_settings& config) {
     config.misc.clear();
@@ -29,7 +31,8 @@ void unscramble_password(config_settings& config) {
     const std::string& m = config.misc;
     // A trailing unpaired letter (a damaged text) carries no character: it is ignored.
     for (std::size_t i = 0; i + 1 < m.size(); i += 2) {
-        std::int16_t x = static_cast<std::int16_t>(('z' - code_of(m[i])) * 16 + (code_of(m[i + 1]) - 'a'));
+        std::int16_t x =
+            static_cast<std::int16_t>(('z' - code_of(m[i])) * 16 + (code_of(m[i + 1]) - 'a'));
         std::size_t pair = i / 2 + 1;
         std::int16_t c = x ^ key_code(pair);
         // A pair that decodes outside 0..255 cannot come from this program; keeping its low
@@ -39,4 +42,4 @@ void unscramble_password(config_settings& config) {
     }
 }
 
-}  // namespace glim
+} // namespace glim

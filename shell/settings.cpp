@@ -17,12 +17,17 @@ const std::string missing_folder_message =
     "support@tarvo-software.example";
 
 namespace {
-constexpr std::array<const char*, 10> default_names = {
-    "Santa", "Dasher", "Dancer", "Prancer", "Vixen", "Comet", "Cupid", "Donder", "Blitzen", "Frosty"};
+constexpr std::array<const char*, 10> default_names = {"Santa",   "Dasher", "Dancer", "Prancer",
+                                                       "Vixen",   "Comet",  "Cupid",  "Donder",
+                                                       "Blitzen", "Frosty"};
 constexpr std::array<std::int32_t, 10> default_scores = {100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 bool is_hex_digit(char c) {
     return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
@@ -32,14 +37,18 @@ bool is_hex_digit(char c) {
 bool begins_with_number(const std::string& text) {
     std::string s;
     for (char c : text)
-        if (!is_blank(c)) s.push_back(c);
+        if (!is_blank(c))
+            s.push_back(c);
     if (s.size() >= 3 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h') return is_hex_digit(s[2]);
-        if (s[1] == 'O' || s[1] == 'o') return s[2] >= '0' && s[2] <= '7';
+        if (s[1] == 'H' || s[1] == 'h')
+            return is_hex_digit(s[2]);
+        if (s[1] == 'O' || s[1] == 'o')
+            return s[2] >= '0' && s[2] <= '7';
         return false;
     }
     std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
-    if (i < s.size() && is_digit(s[i])) return true;
+    if (i < s.size() && is_digit(s[i]))
+        return true;
     return i + 1 < s.size() && s[i] == '.' && is_digit(s[i + 1]);
 }
 
@@ -47,7 +56,8 @@ bool begins_with_number(const std::string& text) {
 // only ever writes decimal integers here; for a text that holds no number, or one beyond the
 // 32-bit range, the key's default keeps the program usable.
 std::int32_t stored_integer(const std::string& text, std::int32_t def) {
-    if (!begins_with_number(text)) return def;
+    if (!begins_with_number(text))
+        return def;
     return to_int32_checked(read_number(text)).value_or(def);
 }
 
@@ -58,7 +68,7 @@ std::string read_key(settings_store& store, const std::string& key, const std::s
 void write_key(settings_store& store, const std::string& key, const std::string& value) {
     store.save_setting(settings_application, settings_section, key, value);
 }
-}  // namespace
+} // namespace
 
 void load_settings(config_settings& config, settings_store& store, system_api& sys) {
     std::string path = read_key(store, "install_path", "empty");
@@ -66,7 +76,8 @@ void load_settings(config_settings& config, settings_store& store, system_api& s
         sys.message_box(missing_folder_message, missing_folder_title, 0);
         sys.end_program();
     }
-    if (path.empty() || path.back() != '\\') path += '\\';
+    if (path.empty() || path.back() != '\\')
+        path += '\\';
     config.app_path = path;
 
     for (std::size_t k = 1; k <= 10; ++k)
@@ -102,4 +113,4 @@ void store_new_password(config_settings& config, settings_store& store,
     write_key(store, "misc", config.misc);
 }
 
-}  // namespace glim
+} // namespace glim

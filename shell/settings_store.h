@@ -8,7 +8,7 @@
 namespace glim {
 
 class settings_store {
-public:
+  public:
     virtual ~settings_store() = default;
     virtual std::string get_setting(const std::string& app, const std::string& section,
                                     const std::string& key, const std::string& def) = 0;
@@ -16,4 +16,4 @@ public:
                               const std::string& key, const std::string& value) = 0;
 };
 
-}  // namespace glim
+} // namespace glim

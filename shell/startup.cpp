@@ -18,8 +18,8 @@ std::int32_t read_handle(std::string_view args) {
     return to_int32_checked(read_number(rest)).value_or(0);
 }
 
-void run_main(std::string_view args, config_settings& config, run_state& run,
-              settings_store& store, system_api& sys, shell_host& host) {
+void run_main(std::string_view args, config_settings& config, run_state& run, settings_store& store,
+              system_api& sys, shell_host& host) {
     run.twips_x = wrap16(round_even(sys.twips_per_pixel_x()));
     run.twips_y = wrap16(round_even(sys.twips_per_pixel_y()));
     std::string mode = mode_switch(args);
@@ -29,10 +29,12 @@ void run_main(std::string_view args, config_settings& config, run_state& run,
     if (mode == "/C") {
         host.show_configuration();
     } else if (mode == "/S") {
-        if (!check_not_running(sys, saver_caption)) return;
+        if (!check_not_running(sys, saver_caption))
+            return;
         run.running = true;
         host.show_screensaver();
-        while (run.running) sys.process_events();
+        while (run.running)
+            sys.process_events();
         sys.end_program();
     } else if (mode == "/P") {
         run.parent_hwnd = read_handle(args);
@@ -43,4 +45,4 @@ void run_main(std::string_view args, config_settings& config, run_state& run,
     }
 }
 
-}  // namespace glim
+} // namespace glim

@@ -15,12 +15,12 @@ namespace glim {
 
 // The windows each mode opens. The start-up calls exactly one of them, after loading settings.
 class shell_host {
-public:
+  public:
     virtual ~shell_host() = default;
-    virtual void show_configuration() = 0;  // frm_configuration, modeless
-    virtual void show_screensaver() = 0;    // frm_screensaver, modeless; returns at once
-    virtual void load_preview() = 0;        // frm_preview, loaded and not shown
-    virtual void show_new_password() = 0;   // frm_newpassword, modeless
+    virtual void show_configuration() = 0; // frm_configuration, modeless
+    virtual void show_screensaver() = 0;   // frm_screensaver, modeless; returns at once
+    virtual void load_preview() = 0;       // frm_preview, loaded and not shown
+    virtual void show_new_password() = 0;  // frm_newpassword, modeless
 };
 
 // The caption by which a saver run in progress is recognised.
@@ -36,7 +36,7 @@ std::int32_t read_handle(std::string_view args);
 // The whole start-up: records the twips per pixel, loads every setting, then dispatches on the
 // mode switch. For "/S" it returns only through sys.end_program() (after the run), or at once
 // when another run is in progress. args is the argument text after the program's own name.
-void run_main(std::string_view args, config_settings& config, run_state& run,
-              settings_store& store, system_api& sys, shell_host& host);
+void run_main(std::string_view args, config_settings& config, run_state& run, settings_store& store,
+              system_api& sys, shell_host& host);
 
-}  // namespace glim
+} // namespace glim

@@ -16,7 +16,7 @@ struct program_ended {};
 
 // A window being placed by center_form: its outer frame in twips.
 class form_geometry {
-public:
+  public:
     virtual ~form_geometry() = default;
     virtual float left() const = 0;
     virtual float top() const = 0;
@@ -35,7 +35,7 @@ inline constexpr std::uint32_t reg_type_binary = 3;
 inline constexpr std::uint32_t reg_type_dword = 4;
 
 class system_api {
-public:
+  public:
     virtual ~system_api() = default;
 
     // SystemParametersInfoA: pv_param points at a 32-bit integer the platform may write.
@@ -77,4 +77,4 @@ public:
     virtual float twips_per_pixel_y() = 0;
 };
 
-}  // namespace glim
+} // namespace glim

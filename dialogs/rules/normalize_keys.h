@@ -10,7 +10,7 @@ namespace glim {
 
 // The two keyboard calls the normalisation needs (VkKeyScanA, MapVirtualKeyA).
 class keyboard_layout {
-public:
+  public:
     virtual ~keyboard_layout() = default;
     // Low byte the virtual-key code, high byte the shift state; -1 when no key types ch.
     virtual std::int16_t vk_key_scan(std::uint8_t ch) = 0;
@@ -45,4 +45,4 @@ inline constexpr const char* wrong_password_text =
 inline constexpr const char* wrong_password_title = "Passwords";
 inline constexpr std::uint32_t wrong_password_style = 48;
 
-}  // namespace glim
+} // namespace glim

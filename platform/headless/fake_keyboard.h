@@ -12,7 +12,7 @@
 namespace glim {
 
 class fake_keyboard : public keyboard_layout {
-public:
+  public:
     fake_keyboard();
     std::int16_t vk_key_scan(std::uint8_t ch) override;
     std::uint32_t map_virtual_key(std::uint32_t code, std::uint32_t map_type) override;
@@ -22,10 +22,10 @@ public:
 
     std::vector<std::string> calls;
 
-private:
+  private:
     void add_key(std::uint8_t vk, char plain, char shifted);
-    std::map<std::uint8_t, std::int16_t> scan_;      // character -> shift state << 8 | vk
-    std::map<std::uint32_t, std::uint32_t> unshifted_;  // vk -> character without Shift
+    std::map<std::uint8_t, std::int16_t> scan_;        // character -> shift state << 8 | vk
+    std::map<std::uint32_t, std::uint32_t> unshifted_; // vk -> character without Shift
 };
 
-}  // namespace glim
+} // namespace glim

@@ -17,7 +17,7 @@ namespace glim {
 
 // A window for center_form: its frame in twips and every move made.
 class fake_form : public form_geometry {
-public:
+  public:
     fake_form(float left, float top, float width, float height)
         : left_(left), top_(top), width_(width), height_(height) {}
     float left() const override { return left_; }
@@ -31,12 +31,12 @@ public:
     }
     int moves = 0;
 
-private:
+  private:
     float left_, top_, width_, height_;
 };
 
 class fake_system : public system_api {
-public:
+  public:
     std::int32_t system_parameters_info(std::uint32_t action, std::uint32_t ui_param,
                                         std::int32_t* pv_param, std::uint32_t win_ini) override;
     std::uint32_t time_get_time() override;
@@ -59,7 +59,7 @@ public:
 
     // Every call in order, as "name(arg,arg,...)".
     std::vector<std::string> calls;
-    std::size_t count(const std::string& name) const;  // calls whose name is name
+    std::size_t count(const std::string& name) const; // calls whose name is name
 
     // Clock: the value timeGetTime returns, advanced by clock_step after each read.
     std::uint32_t clock = 0;
@@ -84,10 +84,10 @@ public:
     void add_registry_key(std::int32_t root, const std::string& sub_key);
     void set_registry_value(std::int32_t root, const std::string& sub_key, const std::string& name,
                             std::uint32_t type, std::vector<std::uint8_t> data);
-    void set_registry_string(std::int32_t root, const std::string& sub_key,
-                             const std::string& name, const std::string& text);  // adds the zero
-    void set_registry_dword(std::int32_t root, const std::string& sub_key,
-                            const std::string& name, std::uint32_t value);
+    void set_registry_string(std::int32_t root, const std::string& sub_key, const std::string& name,
+                             const std::string& text); // adds the zero
+    void set_registry_dword(std::int32_t root, const std::string& sub_key, const std::string& name,
+                            std::uint32_t value);
     std::size_t open_keys() const { return open_.size(); }
 
     // Top-level windows by caption.
@@ -100,14 +100,14 @@ public:
     std::vector<shown_box> message_boxes;
     bool ended = false;
 
-    float screen_w = 15360, screen_h = 11520;  // 1024 x 768 pixels at 15 twips
+    float screen_w = 15360, screen_h = 11520; // 1024 x 768 pixels at 15 twips
     float twips_x = 15, twips_y = 15;
 
-private:
+  private:
     using key_id = std::pair<std::int32_t, std::string>;
     std::map<key_id, std::map<std::string, registry_value>> registry_;
     std::map<std::uintptr_t, key_id> open_;
     std::uintptr_t next_handle_ = 0x100;
 };
 
-}  // namespace glim
+} // namespace glim

@@ -14,7 +14,7 @@
 namespace glim {
 
 class memory_store : public settings_store {
-public:
+  public:
     std::string get_setting(const std::string& app, const std::string& section,
                             const std::string& key, const std::string& def) override;
     void save_setting(const std::string& app, const std::string& section, const std::string& key,
@@ -27,14 +27,14 @@ public:
     std::size_t size() const { return values_.size(); }
 
     struct access {
-        std::string app, section, key, value;  // value: the default on a read, the text on a write
+        std::string app, section, key, value; // value: the default on a read, the text on a write
         bool operator==(const access&) const = default;
     };
     std::vector<access> reads;
     std::vector<access> writes;
 
-private:
+  private:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
 };
 
-}  // namespace glim
+} // namespace glim

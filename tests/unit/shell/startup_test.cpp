@@ -11,19 +11,29 @@ using namespace glim;
 
 TEST(ModeSwitch, FirstTwoCharactersUpperCased) {
     const std::pair<const char*, const char*> cases[] = {
-        {"", "/C"},       {"/c", "/C"}, {"/C", "/C"}, {"/c:730", "/C"}, {"/C 730", "/C"},
-        {"/s", "/S"},     {"/p 730", "/P"}, {"/a", "/A"}, {"-s", "-S"}, {"/", "/"},
-        {"/x junk", "/X"}, {" /s", " /"}};
-    for (auto [args, mode] : cases) EXPECT_EQ(mode_switch(args), mode) << args;
+        {"", "/C"},       {"/c", "/C"}, {"/C", "/C"},      {"/c:730", "/C"},
+        {"/C 730", "/C"}, {"/s", "/S"}, {"/p 730", "/P"},  {"/a", "/A"},
+        {"-s", "-S"},     {"/", "/"},   {"/x junk", "/X"}, {" /s", " /"}};
+    for (auto [args, mode] : cases)
+        EXPECT_EQ(mode_switch(args), mode) << args;
 }
 
 TEST(ReadHandle, NumberAfterTheSwitchRoundedHalvesToEven) {
-    const std::pair<const char*, std::int32_t> cases[] = {
-        {"/p 730", 730},   {"/P730", 730},   {"/p 7 30", 730}, {"/p:730", 0},
-        {"/p 730.5", 730}, {"/p 731.5", 732}, {"/p", 0},        {"", 0},
-        {"/p -12", -12},   {"/p 2147483647", 2147483647},
-        {"/p 2147483648", 0}, {"/p 1e30", 0}, {"/p -2147483649", 0}};
-    for (auto [args, handle] : cases) EXPECT_EQ(read_handle(args), handle) << args;
+    const std::pair<const char*, std::int32_t> cases[] = {{"/p 730", 730},
+                                                          {"/P730", 730},
+                                                          {"/p 7 30", 730},
+                                                          {"/p:730", 0},
+                                                          {"/p 730.5", 730},
+                                                          {"/p 731.5", 732},
+                                                          {"/p", 0},
+                                                          {"", 0},
+                                                          {"/p -12", -12},
+                                                          {"/p 2147483647", 2147483647},
+                                                          {"/p 2147483648", 0},
+                                                          {"/p 1e30", 0},
+                                                          {"/p -2147483649", 0}};
+    for (auto [args, handle] : cases)
+        EXPECT_EQ(read_handle(args), handle) << args;
 }
 
 namespace {
@@ -68,7 +78,7 @@ struct Startup : ::testing::Test {
         return {last.base(), sys.calls.end()};
     }
 };
-}  // namespace
+} // namespace
 
 TEST_F(Startup, TwipsFirstThenSettingsThenTheMode) {
     sys.twips_x = 15;
@@ -79,7 +89,7 @@ TEST_F(Startup, TwipsFirstThenSettingsThenTheMode) {
     EXPECT_EQ(sys.calls[1], "twips_per_pixel_y()");
     EXPECT_EQ(sys.calls[2], "get_setting(install_path)");
     EXPECT_EQ(run.twips_x, 15);
-    EXPECT_EQ(run.twips_y, 12);  // halves to even
+    EXPECT_EQ(run.twips_y, 12); // halves to even
     EXPECT_EQ(config.app_path, "C:\\Saver\\");
     EXPECT_EQ(dispatch_calls(), std::vector<std::string>{"show_configuration"});
 }
@@ -97,14 +107,15 @@ TEST_F(Startup, ConfigurationForEmptyAndEveryCSwitchEvenBesideARunningSaver) {
 TEST_F(Startup, SaverRunWaitsOnEventsUntilRunningDropsThenEnds) {
     int passes = 0;
     sys.on_process_events = [&] {
-        if (++passes == 3) run.running = false;  // the saver window unloads
+        if (++passes == 3)
+            run.running = false; // the saver window unloads
     };
     EXPECT_THROW(start("/s"), program_ended);
     EXPECT_TRUE(host.running_when_shown);
     EXPECT_EQ(dispatch_calls(),
               (std::vector<std::string>{"find_window(screen saver running)", "show_screensaver",
-                                        "process_events()", "process_events()",
-                                        "process_events()", "end_program()"}));
+                                        "process_events()", "process_events()", "process_events()",
+                                        "end_program()"}));
 }
 
 TEST_F(Startup, SecondSaverRunDoesNothing) {
@@ -133,7 +144,7 @@ TEST_F(Startup, UnknownSwitchLoadsSettingsAndOpensNothing) {
         sys.calls.clear();
         start(args);
         EXPECT_TRUE(dispatch_calls().empty()) << args;
-        EXPECT_EQ(sys.count("get_setting"), 25u);  // every setting was loaded
+        EXPECT_EQ(sys.count("get_setting"), 25u); // every setting was loaded
     }
     EXPECT_EQ(run.parent_hwnd, 0);
 }

@@ -1,0 +1,261 @@
+"""Drives the real glimbrook.scr under Wine, on a virtual X display, as a user would.
+
+Each Session has its own Xvfb and its own copy of the prepared Wine prefix, so tests can run in
+parallel. Every process a session starts is ended, by pid, when the session closes.
+"""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+import unittest
+
+SOURCE_DIR = os.environ.get("GLIMBROOK_SOURCE_DIR",
+                            os.path.abspath(os.path.join(os.path.dirname(__file__), "..", "..")))
+BUILD_DIR = os.path.abspath(os.environ.get("GLIMBROOK_BUILD_DIR", os.path.join(SOURCE_DIR, "build")))
+INSTALL_DIR = os.environ.get("GLIMBROOK_INSTALL_DIR", os.path.join(BUILD_DIR, "install"))
+TEMPLATE_PREFIX = os.path.join(BUILD_DIR, "wineprefix")
+ARTIFACTS = os.path.join(BUILD_DIR, "e2e-artifacts")
+
+SETTINGS_KEY = r"HKCU\Software\VB and VBA Program Settings\Tarvo Glimbrook Screen Saver\Config"
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+
+
+def wait_until(predicate, timeout, interval=0.1, what="condition"):
+    """Polls predicate until it returns a true value; raises AssertionError on time-out."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {timeout}s waiting for {what}")
+        time.sleep(interval)
+
+
+class Session:
+    def __init__(self, name, width=1024, height=768):
+        self.name = name
+        self.width, self.height = width, height
+        self.artifacts = os.path.join(ARTIFACTS, name)
+        os.makedirs(self.artifacts, exist_ok=True)
+        self.tmp = tempfile.mkdtemp(prefix="glimbrook-e2e-")
+        self.prefix = os.path.join(self.tmp, "prefix")
+        self.procs = []
+        self._start_x()
+        self._start_wine()
+
+    # ---- set-up and clean-up ----
+
+    def _start_x(self):
+        r, w = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(w), "-screen", "0", f"{self.width}x{self.height}x24",
+             "-nolisten", "tcp"], pass_fds=(w,), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+        os.close(w)
+        with os.fdopen(r) as f:
+            num = f.readline().strip()
+        if not num:
+            raise RuntimeError("Xvfb did not start")
+        self.display = ":" + num
+
+    def _start_wine(self):
+        if not os.path.isdir(TEMPLATE_PREFIX):
+            raise RuntimeError(f"no prepared Wine prefix at {TEMPLATE_PREFIX} (run make prefix)")
+        subprocess.run(["cp", "-a", TEMPLATE_PREFIX, self.prefix], check=True)
+        self.env = dict(os.environ)
+        self.env.update(DISPLAY=self.display, WINEPREFIX=self.prefix, WINEARCH="win32",
+                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+        # One persistent server for the whole session keeps every wine call fast.
+        self.wineserver = subprocess.Popen(["wineserver", "-p"], env=self.env,
+                                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def close(self):
+        for p in self.procs:
+            if p.poll() is None:
+                try:
+                    p.kill()
+                except OSError:
+                    pass
+                p.wait(timeout=10)
+        subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+        try:
+            self.wineserver.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            self.wineserver.kill()
+            self.wineserver.wait()
+        self.xvfb.send_signal(signal.SIGTERM)
+        try:
+            self.xvfb.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.xvfb.kill()
+            self.xvfb.wait()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    # ---- running programs ----
+
+    def run(self, args, timeout=60, check=True):
+        # Output goes through files, not pipes: Wine's helper processes inherit the handles
+        # and would hold a pipe open long after the command itself has ended.
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            r = subprocess.run(args, env=self.env, stdout=out, stderr=err, timeout=timeout)
+            out.seek(0)
+            err.seek(0)
+            r.stdout, r.stderr = out.read(), err.read()
+        if check and r.returncode != 0:
+            raise subprocess.CalledProcessError(r.returncode, args, r.stdout, r.stderr)
+        return r
+
+    def wine_path(self, unix_path):
+        out = self.run(["winepath", "-w", unix_path]).stdout.decode(errors="replace")
+        return out.strip()
+
+    def start_saver(self, *args):
+        """Starts glimbrook.scr with the given command-line words; returns the Popen."""
+        scr = os.path.join(INSTALL_DIR, "glimbrook.scr")
+        p = subprocess.Popen(["wine", scr, *args], env=self.env, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL, cwd=self.tmp)
+        self.procs.append(p)
+        return p
+
+    def start_raw(self, command_line):
+        """Starts the saver with an exact argument text (through a batch-free CreateProcess)."""
+        return self.start_saver(*command_line.split(" ")) if command_line else self.start_saver()
+
+    @staticmethod
+    def wait_exit(proc, timeout):
+        try:
+            return proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError(f"process {proc.pid} still running after {timeout}s")
+
+    @staticmethod
+    def still_running_after(proc, seconds):
+        try:
+            proc.wait(timeout=seconds)
+            return False
+        except subprocess.TimeoutExpired:
+            return True
+
+    # ---- registry ----
+
+    def reg_set(self, key, name, value, kind="REG_SZ"):
+        self.run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", str(value), "/f"])
+
+    def reg_get(self, key, name):
+        r = self.run(["wine", "reg", "query", key, "/v", name], check=False)
+        if r.returncode != 0:
+            return None
+        for line in r.stdout.decode("latin-1").splitlines():
+            m = re.match(r"^\s+(.+?)\s{4}(REG_\w+)\s{4}(.*)$", line.rstrip("\r"))
+            if m and m.group(1) == name:
+                return m.group(3)
+            m = re.match(r"^\s+(.+?)\s{4}(REG_\w+)\s*$", line.rstrip("\r"))
+            if m and m.group(1) == name:
+                return ""
+        return None
+
+    def reg_delete_key(self, key):
+        self.run(["wine", "reg", "delete", key, "/f"], check=False)
+
+    def set_setting(self, name, value):
+        self.reg_set(SETTINGS_KEY, name, value)
+
+    def get_setting(self, name):
+        return self.reg_get(SETTINGS_KEY, name)
+
+    def install(self):
+        """Records the installation folder, as the saver's installer would."""
+        path = self.wine_path(INSTALL_DIR)
+        if not path.endswith("\\"):
+            path += "\\"
+        self.set_setting("install_path", path)
+
+    # ---- the screen ----
+
+    def x(self, *args, timeout=30, check=True):
+        return subprocess.run(["xdotool", *args], env=self.env, capture_output=True,
+                              timeout=timeout, check=check)
+
+    def find_windows(self, title_regex):
+        r = self.x("search", "--onlyvisible", "--name", title_regex, check=False)
+        return [int(w) for w in r.stdout.split()]
+
+    def wait_window(self, title_regex, timeout=30):
+        return wait_until(lambda: self.find_windows(title_regex), timeout,
+                          what=f"window {title_regex!r}")[0]
+
+    def wait_no_window(self, title_regex, timeout=30):
+        wait_until(lambda: not self.find_windows(title_regex), timeout,
+                   what=f"no window {title_regex!r}")
+
+    def window_geometry(self, wid):
+        out = self.x("getwindowgeometry", "--shell", str(wid)).stdout.decode()
+        g = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(g["X"]), int(g["Y"]), int(g["WIDTH"]), int(g["HEIGHT"])
+
+    def click(self, x, y, button=1):
+        self.x("mousemove", str(x), str(y))
+        time.sleep(0.05)
+        self.x("click", str(button))
+
+    def move_mouse(self, x, y):
+        self.x("mousemove", str(x), str(y))
+
+    def key(self, *names):
+        self.x("key", "--delay", "30", *names)
+
+    def type_text(self, text):
+        self.x("type", "--delay", "30", text)
+
+    def screenshot(self, name):
+        path = os.path.join(self.artifacts, name + ".png")
+        subprocess.run(["import", "-display", self.display, "-window", "root", path], check=True,
+                       capture_output=True, timeout=30)
+        return path
+
+    @staticmethod
+    def pixel(png, x, y):
+        """The (r, g, b) of one pixel of a screenshot."""
+        out = subprocess.run(["convert", png, "-format", f"%[pixel:p{{{x},{y}}}]", "info:"],
+                             capture_output=True, check=True).stdout.decode()
+        m = re.search(r"\((\d+),(\d+),(\d+)", out)
+        if m:
+            return tuple(int(v) for v in m.groups())
+        named = {"black": (0, 0, 0), "white": (255, 255, 255), "red": (255, 0, 0),
+                 "lime": (0, 255, 0), "blue": (0, 0, 255), "yellow": (255, 255, 0),
+                 "silver": (192, 192, 192), "gray": (128, 128, 128), "grey": (128, 128, 128)}
+        return named.get(out.strip(), (-1, -1, -1))
+
+    @staticmethod
+    def crop_differs(png_a, png_b, x, y, w, h):
+        """The number of differing pixels of two screenshots inside one rectangle."""
+        r = subprocess.run(["compare", "-metric", "AE", "-extract", f"{w}x{h}+{x}+{y}", png_a,
+                            png_b, "null:"], capture_output=True)
+        try:
+            return int(float(r.stderr.decode().split()[0]))
+        except (ValueError, IndexError):
+            return -1
+
+
+class SaverTest(unittest.TestCase):
+    """A test case with one fresh session per test."""
+
+    width, height = 1024, 768
+
+    def setUp(self):
+        self.s = Session(f"{type(self).__name__}.{self._testMethodName}", self.width, self.height)
+
+    def tearDown(self):
+        self.s.close()
