@@ -60,6 +60,8 @@ struct sprite_table {
     // The side limits of the paddle and the ball, 0 and 639 after init_sprites.
     double field_left = 0;
     double field_right = 0;
+
+    bool operator==(const sprite_table&) const = default;
 };
 
 // The state of the game itself: brick field, scoring, the game step and its paddle.
