@@ -129,6 +129,28 @@ class Session:
         self.procs.append(p)
         return p
 
+    def start_host_window(self, caption):
+        """Starts a plain window of our own with the given caption; returns (Popen, hwnd)."""
+        exe = os.path.join(BUILD_DIR, "e2e-fixtures", "host_window.exe")
+        src = os.path.join(SOURCE_DIR, "tests", "e2e", "fixtures", "host_window.c")
+        if not os.path.exists(exe) or os.path.getmtime(exe) < os.path.getmtime(src):
+            os.makedirs(os.path.dirname(exe), exist_ok=True)
+            tmp_exe = f"{exe}.{os.getpid()}.exe"
+            subprocess.run(["i686-w64-mingw32-gcc", "-O1", "-static", "-o", tmp_exe, src,
+                            "-mwindows"], check=True)
+            os.replace(tmp_exe, exe)
+        out = os.path.join(self.tmp, f"hwnd-{len(self.procs)}.txt")
+        p = subprocess.Popen(["wine", exe, caption, out], env=self.env,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.procs.append(p)
+        def read_handle():
+            if not os.path.exists(out):
+                return None
+            with open(out) as f:
+                return f.read().strip()
+        hwnd = wait_until(read_handle, 30, what="host window handle")
+        return p, int(hwnd)
+
     def start_raw(self, command_line):
         """Starts the saver with an exact argument text (through a batch-free CreateProcess)."""
         return self.start_saver(*command_line.split(" ")) if command_line else self.start_saver()
