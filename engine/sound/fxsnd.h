@@ -23,7 +23,8 @@
 //   32  device state (get): 0 closed, 1 open, 2 the device failed while playing and must be set
 //       up again (closed and opened).
 //   33  rate of the selected channel (put): the sample rate it is played at, in samples per
-//       second, so a higher rate is a higher pitch; a load resets it to the file's own rate.
+//       second (held within 100 to 200000), so a higher rate is a higher pitch; a load resets
+//       it to the file's own rate. A rate stays with its channel until changed or reloaded.
 //   35  volume of the selected channel (put): in hundredths of a decibel, 0 full, -10000 silent;
 //       a load resets it to 0.
 #pragma once
