@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/game_steps.h"
 #include "shell/numbers.h"
 #include "shell/system_helpers.h"
 
@@ -43,7 +44,7 @@ void random_blocks(program& p, const surface& source, paint_target& destination)
 
 void blit_effect(program& p, const surface& source, paint_target& destination,
                  std::int32_t effect) {
-    p.rnd.seed(static_cast<std::uint32_t>(p.clock.get_time()));  // reseeded from the clock
+    reseed_from_clock(p);
     const std::int32_t sw = p.run.screen_w, sh = p.run.screen_h;
     switch (effect) {
     case 1:

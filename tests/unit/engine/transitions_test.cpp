@@ -134,13 +134,13 @@ TEST(Transitions, OtherEffectsCopyNothingButStillReseed) {
         recording_target dst(64, 48, 7);
         h.p.rnd.seed(12345);
         h.system.advance(3);
+        random_source clock_seeded = h.p.rnd;
+        clock_seeded.reseed(h.system.clock);
         std::int64_t events = h.system.events_processed;
         blit_effect(h.p, src, dst, effect);
         EXPECT_TRUE(dst.copies.empty()) << effect;
         EXPECT_EQ(dst.shifts, 0);
         EXPECT_EQ(h.system.events_processed, events) << "no wait";
-        random_source clock_seeded;
-        clock_seeded.seed(h.system.clock);
         EXPECT_EQ(h.p.rnd.state(), clock_seeded.state()) << effect;
     }
     handle_picture_rotation(h.p);
