@@ -337,12 +337,7 @@ TEST(LostBall, PlayersBallIsErasedCountedAndReplacedAfter200Frames) {
     EXPECT_EQ(f.p.background_copy.at(624 + 7, 7), f.p.sprite.at(384 + 7, 7));
 
     f.h.sound.clear();
-    f.frames(199);
-    EXPECT_EQ(f.s.sprite_active[ball_slot], 0);
-    f.frames(1);
-    EXPECT_EQ(f.s.sprite_active[ball_slot], 1);
-    EXPECT_EQ(f.bx(), 313);
-    EXPECT_EQ(f.by(), 192);
+    f.expect_new_ball_after(200);
     EXPECT_EQ(f.bdy(), 2);
     EXPECT_EQ(f.h.sound.effects().back(), (sound_call{sound_call::kind::do_soundfx, 2, 0, -100}));
 }

@@ -64,6 +64,16 @@ struct game_fixture {
     void frames(int n) {
         for (int i = 0; i < n; ++i) run_frame(p);
     }
+    // A new-ball pause with n frames left: the ball stays off until its last frame places it at
+    // (313, 192), the middle of the field.
+    void expect_new_ball_after(int n) {
+        frames(n - 1);
+        EXPECT_EQ(s.sprite_active[ball_slot], 0);
+        frames(1);
+        EXPECT_EQ(s.sprite_active[ball_slot], 1);
+        EXPECT_EQ(bx(), 313);
+        EXPECT_EQ(by(), 192);
+    }
 };
 
 }  // namespace glim::testing

@@ -167,12 +167,7 @@ TEST(Pause, FourHundredFramesFromTheLastBrickToTheNewBall) {
     EXPECT_EQ(f.g.pause_timer, 200);
     EXPECT_EQ(f.g.bricks_hit, 0);
     EXPECT_EQ(f.s.sprite_active[ball_slot], 0);
-    f.frames(199);
-    EXPECT_EQ(f.s.sprite_active[ball_slot], 0);
-    f.frames(1);
-    EXPECT_EQ(f.s.sprite_active[ball_slot], 1);
-    EXPECT_EQ(f.bx(), 313);
-    EXPECT_EQ(f.by(), 192);
+    f.expect_new_ball_after(200);
 }
 
 TEST(LevelChange, AfterLevelTwentyAPlayersGameWrapsFasterTheDemonstrationDoesNot) {
