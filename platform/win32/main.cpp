@@ -2,31 +2,55 @@
 // on window events for as long as one of its windows is loaded.
 #include <windows.h>
 
-#include <memory>
-
+#include "dialogs/frm_checkpassword.h"
+#include "dialogs/frm_name.h"
 #include "dialogs/frm_newpassword.h"
+#include "engine/sound/sound_procedures.h"
 #include "platform/win32/app.h"
+#include "platform/win32/frm_screensaver.h"
+#include "platform/win32/fxsnd_control.h"
 #include "shell/startup.h"
 
 namespace glim::win32 {
+
+app_context::app_context()
+    : prog(platform_ports{window, clock, sys, cursor, name_prompt, settings, sound}),
+      config(prog.cfg), run(prog.run) {
+    fx1 = std::make_unique<fxsnd_control_win32>();
+    fx2 = std::make_unique<fxsnd_control_win32>();
+    sounds = std::make_unique<sound_procedures>(prog.cfg, prog.rnd, *fx1, *fx2, clock);
+    sound.attach(sounds.get());
+}
+
+app_context::~app_context() { sound.attach(nullptr); }
 
 app_context& app() {
     static app_context a;
     return a;
 }
 
-frm_newpassword& new_password_form() {
-    static std::unique_ptr<frm_newpassword> f;
-    if (!f) f = std::make_unique<frm_newpassword>(app());
+namespace {
+template <class Form>
+Form& instance() {
+    static std::unique_ptr<Form> f;
+    if (!f) f = std::make_unique<Form>(app());
     return *f;
 }
+}  // namespace
+
+frm_newpassword& new_password_form() { return instance<frm_newpassword>(); }
+frm_checkpassword& check_password_form() { return instance<frm_checkpassword>(); }
+frm_name& name_form() { return instance<frm_name>(); }
+frm_screensaver& screensaver_form() { return instance<frm_screensaver>(); }
+
+void win32_name_prompt::show_name_prompt(run_state&) { name_form().show_modal(); }
 
 namespace {
 
 class win32_host : public shell_host {
 public:
     void show_configuration() override {}
-    void show_screensaver() override { app().run.running = false; }
+    void show_screensaver() override { screensaver_form().show_modeless(); }
     void load_preview() override {}
     void show_new_password() override { new_password_form().show_modeless(); }
 };

@@ -1,0 +1,106 @@
+#include "platform/win32/frm_screensaver.h"
+
+#include <mmsystem.h>
+
+#include "dialogs/frm_checkpassword.h"
+#include "platform/win32/resources.h"
+#include "shell/settings.h"
+
+namespace glim {
+
+using namespace win32;
+
+namespace {
+form_design design() {
+    form_design d;
+    d.caption = "screen saver running";
+    d.back = 0x00000000;
+    d.icon = resource_monitor_icon;
+    d.topmost_popup = true;
+    return d;
+}
+}  // namespace
+
+frm_screensaver::frm_screensaver(app_context& app) : form(design(), {}), app_(app) {}
+
+void frm_screensaver::Form_Load() {
+    program& p = app_.prog;
+    // The window's pictures: the backdrop and the sprite sheet.
+    p.background_main = load_picture(resource_backdrop);
+    if (p.background_main.empty()) p.background_main = surface(field_width, field_height);
+    p.sprite = load_picture(resource_sprite_sheet);
+    if (p.sprite.empty()) p.sprite = surface(640, 165);
+    p.mask = surface(640, 165);
+    RECT r;
+    GetClientRect(hwnd(), &r);
+    app_.window.attach(hwnd(), r.right - r.left, r.bottom - r.top);
+    saver_form_load(p, *this);
+}
+
+void frm_screensaver::Form_Activate() { saver_form_activate(app_.prog, *this); }
+void frm_screensaver::Form_Click() { saver_form_click(app_.prog); }
+void frm_screensaver::Form_KeyPress(std::int16_t&) { saver_form_key_press(app_.prog); }
+void frm_screensaver::Form_MouseMove() { saver_form_mouse_move(app_.prog); }
+
+void frm_screensaver::Form_Unload(std::int16_t& cancel) {
+    saver_form_unload(app_.prog, *this, cancel);
+    if (cancel == 0) app_.window.detach();
+}
+
+void frm_screensaver::maximise() {
+    if (!IsZoomed(hwnd())) ShowWindow(hwnd(), SW_SHOWMAXIMIZED);
+    // A borderless window covers the whole screen, the taskbar included.
+    SetWindowPos(hwnd(), nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                 GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frm_screensaver::refresh() {
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    UpdateWindow(hwnd());
+}
+
+void frm_screensaver::set_topmost(std::int32_t x, std::int32_t y, std::int32_t w,
+                                  std::int32_t h) {
+    SetWindowPos(hwnd(), HWND_TOPMOST, x, y, w, h, 0);
+}
+
+void frm_screensaver::retained_drawing_off() { app_.window.set_retained(false); }
+
+void frm_screensaver::load_settings() { glim::load_settings(app_.config, app_.store, app_.sys); }
+
+void frm_screensaver::show_password_prompt() { check_password_form().show_modeless(); }
+
+void frm_screensaver::wait_for_events(std::int32_t ms) {
+    if (ms > 0) MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ms), QS_ALLINPUT);
+}
+
+void frm_screensaver::fine_timer(bool on) {
+    if (on == fine_timer_) return;
+    fine_timer_ = on;
+    if (on) timeBeginPeriod(1);
+    else timeEndPeriod(1);
+}
+
+LRESULT frm_screensaver::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_ERASEBKGND: return 1;  // the retained picture covers the whole window
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd(), &ps);
+        app_.window.paint_retained(dc, ps.rcPaint);
+        EndPaint(hwnd(), &ps);
+        return 0;
+    }
+    // Any mouse button ends a screen saver, as users expect.
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: Form_Click(); return 0;
+    case WM_SYSCOMMAND:
+        // No screen saver of the system's own over this one.
+        if ((wp & 0xFFF0) == SC_SCREENSAVE) return 0;
+        break;
+    default: break;
+    }
+    return form::handle_message(msg, wp, lp);
+}
+
+}  // namespace glim
