@@ -161,3 +161,24 @@ TEST(PlayerSoak, SweepingPlayersLoseTheirGamesEnterTheTopTenAndTheDemonstrationR
     const auto& cfg = f.p.cfg;
     for (int i = 1; i < 10; ++i) EXPECT_GE(cfg.hiscore_value[i], cfg.hiscore_value[i + 1]);
 }
+
+TEST(PlayerSoak, FastBallsAfterManyRoundsStayInTheirTables) {
+    // After many rounds of the twenty levels a player's balls get fast enough (from 87 pixels a
+    // frame) to carry the brick probes beyond the grid's last row.
+    for (const double sf : {5.5, 38.0, 40.0, 43.5, 88.0, 120.0}) {
+        game_fixture f;
+        watcher w;
+        f.p.events = &w;
+        f.p.rnd.seed(5);
+        init_game(f.p);
+        soak(f, 20000, [&](std::int64_t) {
+            if (f.p.run.player_game == 0) take_over(f.p);
+            f.g.speed_factor = sf;
+            f.h.cursor.where = {static_cast<std::int32_t>(f.bx() + 7 - 44), 0};
+        });
+        // From 87 pixels a frame on the ball steps over the paddle's 11-pixel band.
+        if (sf >= 43.5) {
+            EXPECT_GT(w.lost, 0) << sf;
+        }
+    }
+}
