@@ -1,0 +1,170 @@
+"""A saver run ("/s") as a user meets it: the picture, the end by a click or a key, the password
+prompt, the player's game with its name prompt, and a close request from outside."""
+
+import time
+import unittest
+
+from harness import SaverTest, DESKTOP_KEY, wait_until
+
+SAVER = "^screen saver running$"
+PROMPT = "^Screen Saver Password$"
+NAME_PROMPT = "^Congradulations! Your score is in the top 10!$"
+KEY = "qeHVn"
+
+
+def scrambled(password):
+    out = []
+    for i, ch in enumerate(password, start=1):
+        x = ord(ch) ^ ord(KEY[i % 5])
+        out.append(chr(ord("z") - x // 16) + chr(ord("a") + x % 16))
+    return "".join(out)
+
+
+def is_black(rgb):
+    return rgb == (0, 0, 0)
+
+
+class SaverRun(SaverTest):
+    def setUp(self):
+        super().setUp()
+        self.s.install()
+
+    def field(self):
+        return self.width // 2 - 320, self.height // 2 - 240
+
+    def start(self):
+        p = self.s.start_saver("/s")
+        self.s.wait_window(SAVER, 40)
+        # The first frames: the field is drawn once the set-up has run.
+        fx, fy = self.field()
+        wait_until(lambda: is_black(self.s.pixel(self.s.screenshot("start"), fx + 5, fy + 470)),
+                   30, what="the field on the screen")
+        return p
+
+    def check_field_place(self, shot):
+        fx, fy = self.field()
+        px = self.s.pixel
+        # Inside the field's empty bottom rows and top row: the black of empty cells; just
+        # outside it: the backdrop.
+        for x, y in ((fx + 4, fy + 470), (fx + 635, fy + 470), (fx + 4, fy + 2), (fx + 635, fy + 2)):
+            self.assertTrue(is_black(px(shot, x, y)), (x, y, px(shot, x, y)))
+        for x, y in ((fx - 4, fy + 470), (fx + 644, fy + 470), (fx + 320, fy - 4),
+                     (fx + 40, fy + 484)):
+            if 0 <= x < self.width and 0 <= y < self.height:
+                self.assertFalse(is_black(px(shot, x, y)), (x, y))
+
+    def test_demonstration_fills_the_screen_moves_and_ends_on_a_click(self):
+        p = self.start()
+        a = self.s.screenshot("demo_1")
+        self.check_field_place(a)
+        # The backdrop covers the whole screen, corners included.
+        for x, y in ((2, 2), (self.width - 3, self.height - 3)):
+            self.assertFalse(is_black(self.s.pixel(a, x, y)))
+        fx, fy = self.field()
+        time.sleep(1.5)
+        b = self.s.screenshot("demo_2")
+        self.assertGreater(self.s.crop_differs(a, b, fx, fy, 640, 480), 50)
+        start = time.monotonic()
+        self.s.click(fx + 600, fy + 400)
+        self.s.wait_exit(p, 5)
+        self.assertLess(time.monotonic() - start, 3)
+
+    def test_a_key_with_a_character_ends_the_run_and_shift_does_not(self):
+        p = self.start()
+        self.s.key("shift")
+        self.s.key("Left")
+        self.assertTrue(self.s.still_running_after(p, 1.5))
+        self.s.key("a")
+        self.s.wait_exit(p, 5)
+
+    def test_password_prompt_over_the_game(self):
+        self.s.reg_set(DESKTOP_KEY, "ScreenSaveUsePassword", "1")
+        self.s.set_setting("misc", scrambled("SECRET"))
+        p = self.start()
+        fx, fy = self.field()
+        self.s.click(fx + 600, fy + 400)
+        self.s.wait_window(PROMPT, 20)
+        self.s.screenshot("prompt")
+        # Wrong password: the message, and the prompt stays.
+        self.s.type_text("wrong")
+        self.s.key("Return")
+        self.s.wait_window("^Passwords$", 20)
+        self.s.screenshot("wrong_password")
+        self.s.key("Return")
+        self.s.wait_no_window("^Passwords$", 10)
+        self.assertTrue(self.s.find_windows(PROMPT))
+        # Cancel: the saver goes on; a second click brings the prompt back.
+        wid = self.s.find_windows(PROMPT)[0]
+        x, y, w, h = self.s.window_geometry(wid)
+        border = (w - 256) // 2
+        cx, cy = x + border, y + h - border - 75
+        self.s.click(cx + (2790 + 915 // 2) // 15, cy + (630 + 330 // 2) // 15)
+        self.s.wait_no_window(PROMPT, 10)
+        self.assertTrue(self.s.still_running_after(p, 1.0))
+        self.s.click(fx + 600, fy + 400)
+        self.s.wait_window(PROMPT, 20)
+        # The right password, typed in lower case, ends the run.
+        self.s.type_text("secret")
+        self.s.key("Return")
+        self.s.wait_exit(p, 10)
+
+    def test_close_request_from_outside_ends_the_run(self):
+        p = self.start()
+        self.s.run(["wine", "taskkill", "/im", "glimbrook.scr"], check=False)
+        self.s.wait_exit(p, 15)
+
+
+class SmallScreen(SaverRun):
+    width, height = 800, 600
+
+    def test_field_sits_in_the_middle(self):
+        self.start()
+        self.check_field_place(self.s.screenshot("field_800x600"))
+
+
+class PlayersGame(SaverTest):
+    def setUp(self):
+        super().setUp()
+        self.s.install()
+        for k in range(1, 11):
+            self.s.set_setting(f"sc{k}", "0")
+            self.s.set_setting(f"name{k}", f"Elf{k}")
+
+    def test_seven_moves_take_over_and_a_new_score_asks_for_a_name(self):
+        p = self.s.start_saver("/s")
+        self.s.wait_window(SAVER, 40)
+        fx, fy = 192, 144
+        time.sleep(1.0)
+        # Seven mouse movements within one 80-frame window hand the paddle to the user.
+        for i in range(7):
+            self.s.move_mouse(fx + 300 + 3 * i, fy + 300)
+        # Keep the paddle under the falling ball for a while, so that it scores, then move away
+        # so that the balls are lost. The ball drops from the field's middle (field x 313 to
+        # 326); the paddle's left edge follows the cursor's screen x as it is, so a cursor at
+        # x 276 puts the paddle's middle under the ball whatever the screen size.
+        self.s.move_mouse(276, fy + 300)
+        digits = lambda shot: sum(
+            1 for x in range(fx + 2, fx + 78, 3) if not is_black(self.s.pixel(shot, x, fy + 7)))
+        shot = self.s.screenshot("player_start")
+        wait_until(lambda: digits(self.s.screenshot("player_digits")) > 0, 20,
+                   what="the score digits")
+        time.sleep(6)
+        self.s.screenshot("player_playing")
+        self.s.move_mouse(0, fy + 300)
+        self.s.wait_window(NAME_PROMPT, 150)
+        self.s.screenshot("name_prompt")
+        self.s.type_text("Rudolph")
+        self.s.key("Return")
+        self.s.wait_no_window(NAME_PROMPT, 10)
+        names = [self.s.get_setting(f"name{k}") for k in range(1, 11)]
+        self.assertIn("Rudolph", names)
+        place = names.index("Rudolph") + 1
+        self.assertGreater(int(self.s.get_setting(f"sc{place}")), 0)
+        self.s.screenshot("after_name")
+        self.assertTrue(p.poll() is None)
+        self.s.click(fx + 600, fy + 400)
+        self.s.wait_exit(p, 10)
+
+
+if __name__ == "__main__":
+    unittest.main()
