@@ -227,9 +227,13 @@ int run_game_simulation(const std::vector<std::string>& args, std::ostream& out,
     out << "levels changed " << printer.level_changes << ", games over " << printer.games_over
         << ", settings saved " << h.settings.saved.size() << '\n';
     if (!h.settings.saved.empty()) {
-        const auto& cfg = h.settings.saved.back();
-        out << "top 10:";
-        for (int i = 1; i <= 10; ++i) out << ' ' << cfg.hiscore_name[i] << '=' << cfg.hiscore_value[i];
+        // The table as the settings store now holds it.
+        out << "top 10 in the store:";
+        for (int i = 1; i <= 10; ++i) {
+            const auto n = std::to_string(i);
+            out << ' ' << h.settings.store.get("name" + n).value_or("?") << '='
+                << h.settings.store.get("sc" + n).value_or("?");
+        }
         out << '\n';
     }
     if (!o.image.empty() && !write_bmp(o.image, h.window.screen)) {
