@@ -142,11 +142,11 @@ def paddle_santa(cv, step):
         arm(cv, shoulder, elbow, hand, 9, 4.6)
     # legs behind the coat
     if step == 0:
-        leg(cv, (cx + 6, 92), (cx + 11, 102), (cx + 15, 112), 10, 1, ground=124)
-        leg(cv, (cx - 6, 92), (cx - 10, 102), (cx - 15, 112), 10, 1, ground=124)
+        leg(cv, (cx + 6, 92), (cx + 11, 102), (cx + 15, 113), 10, 1, ground=PADDLE_H)
+        leg(cv, (cx - 6, 92), (cx - 10, 102), (cx - 15, 113), 10, 1, ground=PADDLE_H)
     else:
-        leg(cv, (cx - 4, 92), (cx - 7, 102), (cx - 10, 108), 10, 1, ground=119)
-        leg(cv, (cx + 3, 92), (cx + 4, 102), (cx + 3, 112), 10, 1, ground=124)
+        leg(cv, (cx - 4, 92), (cx - 7, 102), (cx - 10, 109), 10, 1, ground=PADDLE_H - 5)
+        leg(cv, (cx + 3, 92), (cx + 4, 102), (cx + 3, 113), 10, 1, ground=PADDLE_H)
     body(cv, cx, 47, 97, 19, 78)
     head(cv, cx + 0.5, 15, 1.0, look=1.6, hat_flop=-1)
 

@@ -65,25 +65,29 @@ def preview_picture():
     """Level 1 in miniature: an empty top band, three rows of eighteen bricks (baubles and
     canes alternating), the ball just above the middle and the paddle Santa at the bottom."""
     cv = Canvas(PREVIEW_W, PREVIEW_H, ss=6)
-    k = 7.2 / 32
+    k = 7.0 / 32  # bricks seven pixels high, seven apart
     for row, y in enumerate((15, 29, 43)):
         for col in range(18):
             bauble = (col + row) % 2 == 0  # rows 1 and 3 start with a bauble, row 2 with a cane
             cv.place(3 + 8 * col + 0.4, y, k)
+            cv.clip = (3 + 8 * col, y, 3 + 8 * col + 8, y + 7)
             (tiles.t04_blue_bauble if bauble else tiles.t06_cane_green_bow)(cv)
+    cv.clip = None
     cv.place()
     cv.place(75 - 44.5 * 0.25, PREVIEW_H - 125 * 0.25, 0.25)
     santa.paddle_santa(cv, 0)
     cv.place()
     img = cv.finish().snap_dark(16)
-    # the ball: four by four, red with a white glint
-    for (x, y), c in {(73, 51): (150, 10, 20), (74, 51): (230, 30, 40), (75, 51): (210, 20, 30),
-                      (76, 51): (130, 8, 16), (73, 52): (230, 30, 40), (74, 52): WHITE,
-                      (75, 52): (250, 70, 70), (76, 52): (190, 16, 26), (73, 53): (200, 20, 30),
-                      (74, 53): (250, 70, 70), (75, 53): (220, 26, 36), (76, 53): (150, 10, 20),
-                      (73, 54): (120, 8, 16), (74, 54): (170, 14, 24), (75, 54): (150, 10, 20),
-                      (76, 54): (100, 6, 12)}.items():
-        img.set(x, y, c)
+    # the ball: four by four, red with a white glint, centred just above the middle
+    ball = ["rRRr",
+            "RWLR",
+            "RLRr",
+            "drrd"]
+    shades = {'R': (228, 28, 38), 'r': (170, 14, 24), 'd': (110, 6, 14), 'W': WHITE,
+              'L': (250, 90, 90)}
+    for j, row in enumerate(ball):
+        for i, ch in enumerate(row):
+            img.set(73 + i, 53 + j, shades[ch])
     return img
 
 
