@@ -274,7 +274,7 @@ def linear(c0, c1, x0, y0, x1, y1):
     return f
 
 
-def sphere(base, cx, cy, r, light=(-0.45, -0.55), shine=0.85, dark=0.35, spec=WHITE):
+def sphere(base, cx, cy, r, light=(-0.45, -0.55), shine=0.85, dark=0.35, specular=WHITE):
     """A lit ball: the base colour darkening towards the rim away from the light, with a soft
     specular spot near the light; centre and radius in picture pixels."""
     lx, ly = light
@@ -290,7 +290,7 @@ def sphere(base, cx, cy, r, light=(-0.45, -0.55), shine=0.85, dark=0.35, spec=WH
         hx, hy, hz = lx, ly, lz + 1
         hl = math.sqrt(hx * hx + hy * hy + hz * hz)
         sp = max(0.0, (nx * hx + ny * hy + nz * hz) / hl) ** 24 * shine
-        return mix(c, spec, clamp01(sp))
+        return mix(c, specular, clamp01(sp))
     return f
 
 

@@ -133,7 +133,7 @@ def pine_sprig(cv, x0, y0, x1, y1, needle=3.0, colour=PINE, dark=PINE_DARK, dens
 
 def snowball(cv, cx, cy, r):
     cv.circle(cx, cy, r, sphere(SNOW, cx, cy, r, light=(-0.5, -0.5), shine=0.2, dark=0.62,
-                                spec=WHITE))
+                                specular=WHITE))
 
 
 def coal(cv, x, y, r):
