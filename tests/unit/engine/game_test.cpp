@@ -190,31 +190,12 @@ TEST(LevelChange, AfterLevelTwentyAPlayersGameWrapsFasterTheDemonstrationDoesNot
     }
 }
 
-TEST(LevelChange, BounceSpeedsUseTheSpeedFactorOfTheMoment) {
-    game_fixture f;
-    f.g.speed_factor = 2.5;
-    f.px() = 300;
-    f.ball(300 - 7 + 1, f.s.sprite_y[paddle_slot] - 5, 0, 5);
-    paddle_bounce(f.p);
-    EXPECT_EQ(f.bdx(), -3 * 2.5);
-}
-
 TEST(FrameEnd, EffectsStateTwoSetsTheSoundUpAgain) {
     game_fixture f;
     f.h.sound.scripted_states = {0, 2, 1};
     f.frames(3);
     EXPECT_EQ(f.h.sound.count(sound_call::kind::effects_state), 3u);
     EXPECT_EQ(f.h.sound.count(sound_call::kind::init_sound), 1u);
-}
-
-TEST(GameStep, APauseFrameMovesNoBall) {
-    game_fixture f;
-    f.ball(300, 200, 1, 2);
-    f.g.pause_timer = 5;
-    move_sprites(f.p);
-    EXPECT_EQ(f.bx(), 300);
-    EXPECT_EQ(f.by(), 200);
-    EXPECT_EQ(f.g.pause_timer, 4);
 }
 
 TEST(GameStep, TheSameSeedAndClockPlayTheSameGame) {
