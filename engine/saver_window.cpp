@@ -86,6 +86,7 @@ void pacing_wait(program& p, saver_window_port& w) {
 bool run_one_frame(program& p, saver_window_port& w) {
     run_state& r = p.run;
     r.frame_start = p.clock.get_time();  // 2
+    w.frame_begun(r.frame_start);
     blit_old_sprites(p);                 // 3
     move_sprites(p);                     // 4
     blit_new_sprites(p);                 // 5

@@ -37,6 +37,8 @@ public:
     virtual void wait_for_events(std::int32_t ms) = 0;
     // Asks the platform for a 1 ms timer resolution for the length of a run, and gives it back.
     virtual void fine_timer(bool on) = 0;
+    // Told the start of every frame (for measuring the pacing); nothing by default.
+    virtual void frame_begun(std::int32_t frame_start) {}
 };
 
 // The field's top-left corner on the screen: half the screen less half the field, kept as a

@@ -71,10 +71,39 @@ void frm_screensaver::load_settings() { glim::load_settings(app_.config, app_.st
 void frm_screensaver::show_password_prompt() { check_password_form().show_modeless(); }
 
 void frm_screensaver::wait_for_events(std::int32_t ms) {
+#ifdef GLIMBROOK_SPIN
+    // Benchmark build only: the never-sleeping loop, for comparison.
+    return;
+#endif
     if (ms > 0) MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ms), QS_ALLINPUT);
 }
 
+#ifdef GLIMBROOK_BENCH
+// Benchmark build only: the start of every frame, written out when the window unloads.
+void frm_screensaver::frame_begun(std::int32_t frame_start) { frame_starts_.push_back(frame_start); }
+#endif
+
 void frm_screensaver::fine_timer(bool on) {
+#ifdef GLIMBROOK_BENCH
+    if (!on && !frame_starts_.empty()) {
+        char path[MAX_PATH + 32] = {};
+        GetTempPathA(MAX_PATH, path);
+        lstrcatA(path, "glimbrook-frames.txt");
+        HANDLE f = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (f != INVALID_HANDLE_VALUE) {
+            for (std::int32_t t : frame_starts_) {
+                char line[16];
+                int n = wsprintfA(line, "%d\n", t);
+                DWORD written = 0;
+                WriteFile(f, line, static_cast<DWORD>(n), &written, nullptr);
+            }
+            CloseHandle(f);
+        }
+    }
+#endif
+#ifdef GLIMBROOK_SPIN
+    return;
+#endif
     if (on == fine_timer_) return;
     fine_timer_ = on;
     if (on) timeBeginPeriod(1);

@@ -2,6 +2,8 @@
 // that hosts the game. Its handlers hand over to the saver's rules in engine/saver_window.h.
 #pragma once
 
+#include <vector>
+
 #include "engine/saver_window.h"
 #include "platform/win32/app.h"
 #include "platform/win32/forms.h"
@@ -33,6 +35,9 @@ public:
     void unload_window() override { unload(); }
     void wait_for_events(std::int32_t ms) override;
     void fine_timer(bool on) override;
+#ifdef GLIMBROOK_BENCH
+    void frame_begun(std::int32_t frame_start) override;
+#endif
 
 protected:
     LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -40,6 +45,9 @@ protected:
 private:
     win32::app_context& app_;
     bool fine_timer_ = false;
+#ifdef GLIMBROOK_BENCH
+    std::vector<std::int32_t> frame_starts_;
+#endif
 };
 
 }  // namespace glim

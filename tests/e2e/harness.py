@@ -123,7 +123,7 @@ class Session:
 
     def start_saver(self, *args):
         """Starts glimbrook.scr with the given command-line words; returns the Popen."""
-        scr = os.path.join(INSTALL_DIR, "glimbrook.scr")
+        scr = os.path.join(getattr(self, "install_dir", INSTALL_DIR), "glimbrook.scr")
         p = subprocess.Popen(["wine", scr, *args], env=self.env, stdout=subprocess.DEVNULL,
                              stderr=subprocess.DEVNULL, cwd=self.tmp)
         self.procs.append(p)
@@ -197,9 +197,10 @@ class Session:
     def get_setting(self, name):
         return self.reg_get(SETTINGS_KEY, name)
 
-    def install(self):
+    def install(self, install_dir=None):
         """Records the installation folder, as the saver's installer would."""
-        path = self.wine_path(INSTALL_DIR)
+        self.install_dir = install_dir or INSTALL_DIR
+        path = self.wine_path(self.install_dir)
         if not path.endswith("\\"):
             path += "\\"
         self.set_setting("install_path", path)
