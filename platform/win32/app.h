@@ -14,6 +14,10 @@ class frm_newpassword;
 class frm_checkpassword;
 class frm_name;
 class frm_screensaver;
+class frm_configuration;
+class frm_about;
+class frm_top10;
+class frm_preview;
 class sound_procedures;
 }  // namespace glim
 
@@ -56,5 +60,9 @@ frm_newpassword& new_password_form();
 frm_checkpassword& check_password_form();
 frm_name& name_form();
 frm_screensaver& screensaver_form();
+frm_configuration& configuration_form();
+frm_about& about_form();
+frm_top10& top10_form();
+frm_preview& preview_form();
 
 }  // namespace glim::win32

@@ -26,6 +26,9 @@ double dpi(int index) {
     return v > 0 ? v : 96;
 }
 
+constexpr const char* picture_class = "GlimbrookPicture";
+LRESULT CALLBACK picture_proc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+
 void register_class() {
     static bool done = false;
     if (done) return;
@@ -40,6 +43,52 @@ void register_class() {
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.lpszClassName = form_class;
     RegisterClassExA(&wc);
+    WNDCLASSEXA pc{};
+    pc.cbSize = sizeof(pc);
+    pc.lpfnWndProc = picture_proc;
+    pc.hInstance = GetModuleHandleA(nullptr);
+    pc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    pc.lpszClassName = picture_class;
+    RegisterClassExA(&pc);
+}
+
+// Draws a bitmap resource at (x, y), inside a two-pixel sunken border around `box` when asked.
+void draw_picture(HDC dc, const RECT& box, int picture, bool border) {
+    int inset = 0;
+    if (border) {
+        RECT r = box;
+        DrawEdge(dc, &r, BDR_SUNKENOUTER | BDR_SUNKENINNER, BF_RECT);
+        inset = 2;
+    }
+    HBITMAP bmp = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(picture));
+    if (!bmp) return;
+    HDC mem = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BITMAP bm{};
+    GetObject(bmp, sizeof bm, &bm);
+    int w = std::min<int>(bm.bmWidth, box.right - box.left - 2 * inset);
+    int h = std::min<int>(bm.bmHeight, box.bottom - box.top - 2 * inset);
+    if (w > 0 && h > 0) BitBlt(dc, box.left + inset, box.top + inset, w, h, mem, 0, 0, SRCCOPY);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    DeleteObject(bmp);
+}
+
+// A picture box: a child window that paints its bitmap (kept in its user data) on button face.
+LRESULT CALLBACK picture_proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(h, &ps);
+        RECT r;
+        GetClientRect(h, &r);
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        LONG_PTR data = GetWindowLongPtrA(h, GWLP_USERDATA);
+        draw_picture(dc, r, static_cast<int>(data & 0xFFFF), (data & 0x10000) != 0);
+        EndPaint(h, &ps);
+        return 0;
+    }
+    if (msg == WM_ERASEBKGND) return 1;
+    return DefWindowProcA(h, msg, wp, lp);
 }
 
 HCURSOR hand_cursor() {
@@ -283,6 +332,7 @@ void form::create_controls() {
             cls = "BUTTON";
             style |= d.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
             break;
+        case control_kind::picture_box: cls = picture_class; break;
         default: break;
         }
         if (d.tab_index >= 0) style |= WS_TABSTOP;
@@ -293,6 +343,9 @@ void form::create_controls() {
                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                       GetModuleHandleA(nullptr), nullptr);
             SendMessageA(c.hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(d.font)), FALSE);
+            if (d.kind == control_kind::picture_box)
+                SetWindowLongPtrA(c.hwnd_, GWLP_USERDATA,
+                                  (d.picture & 0xFFFF) | (d.border ? 0x10000 : 0));
             if (d.kind == control_kind::text_box && d.password)
                 SendMessageA(c.hwnd_, EM_SETPASSWORDCHAR, '*', 0);
             SetPropA(c.hwnd_, subclass_prop,
@@ -551,20 +604,7 @@ void form::paint(HDC dc) {
             SelectObject(dc, old);
             break;
         }
-        case control_kind::image: {
-            HBITMAP bmp = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(d.picture));
-            if (bmp) {
-                HDC mem = CreateCompatibleDC(dc);
-                HGDIOBJ old = SelectObject(mem, bmp);
-                BITMAP bm{};
-                GetObject(bmp, sizeof bm, &bm);
-                BitBlt(dc, r.left, r.top, bm.bmWidth, bm.bmHeight, mem, 0, 0, SRCCOPY);
-                SelectObject(mem, old);
-                DeleteDC(mem);
-                DeleteObject(bmp);
-            }
-            break;
-        }
+        case control_kind::image: draw_picture(dc, r, d.picture, d.border); break;
         case control_kind::shape: {
             HBRUSH b = brush_for(c.fore_);
             FrameRect(dc, &r, b);

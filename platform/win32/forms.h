@@ -30,7 +30,19 @@ int message_box(const std::string& text, const std::string& title, unsigned styl
 // The number of forms that are loaded; the program ends when it drops to 0.
 int loaded_form_count();
 
-enum class control_kind { label, check_box, option_button, text_box, command_button, image, shape };
+// picture_box is a real child window (it can be given to another window as its child); image is
+// painted by the form. Both show the bitmap resource `picture` at their top-left corner, inside
+// a sunken border two pixels wide when `border` is set.
+enum class control_kind {
+    label,
+    check_box,
+    option_button,
+    text_box,
+    command_button,
+    image,
+    shape,
+    picture_box
+};
 
 struct font_spec {
     const char* face = "MS Sans Serif";
@@ -58,7 +70,7 @@ struct control_design {
     std::uint32_t back = sys_button_face;
     bool transparent = false;  // labels: no background of their own
     align text_align = align::left;
-    bool border = false;       // labels: a single-line border
+    bool border = false;       // labels: a single-line border; images and picture boxes: sunken
     bool password = false;     // text boxes: show every character as '*'
     bool default_button = false;
     const char* tooltip = nullptr;

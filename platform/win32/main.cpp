@@ -2,9 +2,13 @@
 // on window events for as long as one of its windows is loaded.
 #include <windows.h>
 
+#include "dialogs/frm_about.h"
 #include "dialogs/frm_checkpassword.h"
+#include "dialogs/frm_configuration.h"
 #include "dialogs/frm_name.h"
 #include "dialogs/frm_newpassword.h"
+#include "dialogs/frm_preview.h"
+#include "dialogs/frm_top10.h"
 #include "engine/sound/sound_procedures.h"
 #include "platform/win32/app.h"
 #include "platform/win32/frm_screensaver.h"
@@ -42,6 +46,10 @@ frm_newpassword& new_password_form() { return instance<frm_newpassword>(); }
 frm_checkpassword& check_password_form() { return instance<frm_checkpassword>(); }
 frm_name& name_form() { return instance<frm_name>(); }
 frm_screensaver& screensaver_form() { return instance<frm_screensaver>(); }
+frm_configuration& configuration_form() { return instance<frm_configuration>(); }
+frm_about& about_form() { return instance<frm_about>(); }
+frm_top10& top10_form() { return instance<frm_top10>(); }
+frm_preview& preview_form() { return instance<frm_preview>(); }
 
 void win32_name_prompt::show_name_prompt(run_state&) { name_form().show_modal(); }
 
@@ -49,9 +57,9 @@ namespace {
 
 class win32_host : public shell_host {
 public:
-    void show_configuration() override {}
+    void show_configuration() override { configuration_form().show_modeless(); }
     void show_screensaver() override { screensaver_form().show_modeless(); }
-    void load_preview() override {}
+    void load_preview() override { preview_form().load(); }
     void show_new_password() override { new_password_form().show_modeless(); }
 };
 
