@@ -24,6 +24,17 @@ SETTINGS_KEY = r"HKCU\Software\VB and VBA Program Settings\Tarvo Glimbrook Scree
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 
 
+def scrambled(password):
+    """The stored form of a password, worked out here independently of the program: two
+    letters per character, each character combined with a letter of a five-letter key."""
+    key = "qeHVn"
+    out = []
+    for i, ch in enumerate(password, start=1):
+        x = ord(ch) ^ ord(key[i % 5])
+        out.append(chr(ord("z") - x // 16) + chr(ord("a") + x % 16))
+    return "".join(out)
+
+
 def wait_until(predicate, timeout, interval=0.1, what="condition"):
     """Polls predicate until it returns a true value; raises AssertionError on time-out."""
     deadline = time.monotonic() + timeout

@@ -2,19 +2,9 @@
 
 import unittest
 
-from harness import SaverTest, wait_until
+from harness import SaverTest, scrambled, wait_until
 
 TITLE = "^Change  Password$"
-KEY = "qeHVn"
-
-
-def scrambled(password):
-    """The stored form of a password: two letters per character, against a five-letter key."""
-    out = []
-    for i, ch in enumerate(password, start=1):
-        x = ord(ch) ^ ord(KEY[i % 5])
-        out.append(chr(ord("z") - x // 16) + chr(ord("a") + x % 16))
-    return "".join(out)
 
 
 class ChangePassword(SaverTest):

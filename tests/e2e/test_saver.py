@@ -4,20 +4,11 @@ prompt, the player's game with its name prompt, and a close request from outside
 import time
 import unittest
 
-from harness import SaverTest, DESKTOP_KEY, wait_until
+from harness import SaverTest, DESKTOP_KEY, scrambled, wait_until
 
 SAVER = "^screen saver running$"
 PROMPT = "^Screen Saver Password$"
 NAME_PROMPT = "^Congradulations! Your score is in the top 10!$"
-KEY = "qeHVn"
-
-
-def scrambled(password):
-    out = []
-    for i, ch in enumerate(password, start=1):
-        x = ord(ch) ^ ord(KEY[i % 5])
-        out.append(chr(ord("z") - x // 16) + chr(ord("a") + x % 16))
-    return "".join(out)
 
 
 def is_black(rgb):
