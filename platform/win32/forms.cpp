@@ -1,6 +1,7 @@
 #include "platform/win32/forms.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cmath>
@@ -157,6 +158,10 @@ void end_program() { ExitProcess(0); }
 
 int message_box(const std::string& text, const std::string& title, unsigned style, HWND owner) {
     return MessageBoxA(owner, text.c_str(), title.c_str(), style);
+}
+
+void shell_open(HWND owner, const std::string& file) {
+    ShellExecuteA(owner, nullptr, file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 int loaded_form_count() { return g_loaded_forms; }
@@ -400,7 +405,17 @@ void form::show_modeless() {
     load();
     if (!hwnd_) return;  // Form_Load may have unloaded it
     ShowWindow(hwnd_, SW_SHOW);
-    if (first_focus_ && IsWindow(first_focus_)) SetFocus(first_focus_);
+    if (first_focus_ && IsWindow(first_focus_)) {
+        // An option button may select itself when it is given the focus; the selection that
+        // Form_Load left (possibly none) is kept.
+        std::vector<std::pair<HWND, LRESULT>> options;
+        for (control* o : controls_for_group())
+            options.emplace_back(o->hwnd_, SendMessageA(o->hwnd_, BM_GETCHECK, 0, 0));
+        SetFocus(first_focus_);
+        for (auto& [h, state] : options)
+            if (SendMessageA(h, BM_GETCHECK, 0, 0) != state)
+                SendMessageA(h, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+    }
     UpdateWindow(hwnd_);
 }
 
@@ -564,7 +579,12 @@ bool form::pre_translate(MSG& msg) {
             if (!hwnd_) return true;
             if (key == 0) return true;
             if (key == '\r') {
-                // Enter presses the default button, if the form has one.
+                // Enter presses the focused command button, else the default button, if the
+                // form has one.
+                if (c->design_.kind == control_kind::command_button) {
+                    control_click(*c);
+                    return true;
+                }
                 for (auto& d : controls_)
                     if (d.design_.default_button && d.hwnd_) {
                         control_click(d);

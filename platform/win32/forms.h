@@ -27,6 +27,9 @@ void wait_for_events(std::uint32_t ms);
 [[noreturn]] void end_program();
 int message_box(const std::string& text, const std::string& title, unsigned style,
                 HWND owner = nullptr);
+// Opens a document or an address with its default program (ShellExecuteA, default verb, shown
+// normally); a failure is not reported.
+void shell_open(HWND owner, const std::string& file);
 // The number of forms that are loaded; the program ends when it drops to 0.
 int loaded_form_count();
 

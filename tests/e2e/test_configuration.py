@@ -1,0 +1,341 @@
+"""The configuration dialog ("/c") with its about box, top-10 table and password, as a user meets
+them: what they show, what closing stores, and the highlighting under the mouse pointer."""
+
+import subprocess
+import time
+import unittest
+
+from harness import SaverTest, scrambled, wait_until
+
+TITLE = "^Glimbrook Saver Configuration$"
+ABOUT = "^About This Screen Saver...$"
+TOP10 = "^Glimbrook Screen Saver Top 10!$"
+PASSWORD = "^Change  Password$"
+
+GREEN, WHITE, BLUE = (0, 255, 0), (255, 255, 255), (0, 0, 255)
+RED, YELLOW, GREY = (255, 0, 0), (255, 255, 0), (128, 128, 128)
+
+# Client areas in pixels at 15 twips per pixel.
+CONFIG_W, CONFIG_H = 350, 266
+TOP10_W, TOP10_H = 276, 283
+
+# Places within the configuration dialog's client area (pixels): a point on each control.
+CHECK1 = (150, 66)
+CHECK2 = (150, 120)
+OPTION = {1: (45, 180), 2: (115, 180), 3: (190, 180)}
+LABEL = {"home": (291, 79), "catalog": (291, 113), "top10": (290, 160), "about": (290, 207),
+         "password": (212, 253), "exit": (292, 253), "maker": (270, 41)}
+BACKGROUND = (20, 230)
+
+
+def region(png, x, y, w, h):
+    """The pixels of one rectangle of a screenshot, row by row, as (r, g, b) tuples."""
+    raw = subprocess.run(["convert", png, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth", "8",
+                          "rgb:-"], capture_output=True, check=True).stdout
+    return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
+
+
+def count(pixels, colour):
+    return sum(1 for p in pixels if p == colour)
+
+
+def dark(pixels):
+    return sum(1 for p in pixels if sum(p) < 200)
+
+
+def stable_shot(session, name, dialog):
+    """A screenshot taken once the dialog's client area has stopped changing."""
+    last = [session.screenshot(name + "_0")]
+    def settled():
+        shot = session.screenshot(name)
+        same = session.crop_differs(last[0], shot, dialog.cx, dialog.cy, dialog.client_w,
+                                    dialog.client_h) == 0
+        last[0] = session.screenshot(name + "_0")
+        return shot if same else None
+    return wait_until(settled, 10, what=f"{name} painted")
+
+
+class Dialog:
+    """One opened window: its client origin on the screen, from the frame that Wine draws."""
+
+    def __init__(self, session, title, client_w, client_h):
+        self.s = session
+        self.wid = session.wait_window(title, 40)
+        self.x, self.y, self.w, self.h = session.window_geometry(self.wid)
+        border = (self.w - client_w) // 2
+        self.cx, self.cy = self.x + border, self.y + self.h - border - client_h
+        self.client_w, self.client_h = client_w, client_h
+
+    def at(self, x, y):
+        return self.cx + x, self.cy + y
+
+    def click(self, x, y):
+        self.s.click(*self.at(x, y))
+
+    def move(self, x, y):
+        self.s.move_mouse(*self.at(x, y))
+
+    def region(self, png, x, y, w, h):
+        return region(png, self.cx + x, self.cy + y, w, h)
+
+    def pixel(self, png, x, y):
+        return self.s.pixel(png, self.cx + x, self.cy + y)
+
+
+class Configuration(SaverTest):
+    def setUp(self):
+        super().setUp()
+        self.s.install()
+        # The pointer starts away from where the dialog opens: a window that opens under the
+        # pointer gets a mouse move there at once, and would light up what lies beneath.
+        self.s.move_mouse(2, 2)
+
+    def open(self, *args):
+        self.proc = self.s.start_saver(*(args or ("/c",)))
+        self.d = Dialog(self.s, TITLE, CONFIG_W, CONFIG_H)
+        return self.d
+
+    def close_by_exit(self):
+        self.d.click(*LABEL["exit"])
+        self.s.wait_exit(self.proc, 20)
+
+    def stored_options(self):
+        return tuple(self.s.get_setting(k) for k in ("music_on", "soundfx_on", "speed"))
+
+    BOXES = ((105, 57, 19), (106, 111, 19))
+    CIRCLES = ((1, 19, 172, 17), (2, 87, 172, 17), (3, 161, 172, 17))
+
+    def mark(self, shot, left, top, height):
+        # The middle of a check box's square or an option button's circle.
+        return self.d.region(shot, left + 4, top + height // 2 - 3, 6, 6)
+
+    def options_shot(self, name):
+        """A screenshot taken once every box and circle has been painted (white inside)."""
+        def painted():
+            shot = self.s.screenshot(name)
+            marks = [self.mark(shot, *b) for b in self.BOXES]
+            marks += [self.mark(shot, *c[1:]) for c in self.CIRCLES]
+            return shot if all(count(m, WHITE) for m in marks) else None
+        return wait_until(painted, 10, what="the dialog painted")
+
+    def shown_options(self, shot):
+        """The ticks of the two check boxes and the selected option buttons, read from the
+        screen: a tick or a selection dot is dark inside the white box or circle."""
+        checks = tuple(dark(self.mark(shot, *b)) > 2 for b in self.BOXES)
+        options = tuple(c[0] for c in self.CIRCLES if dark(self.mark(shot, *c[1:])) > 2)
+        return checks, options
+
+    def test_opens_centred_with_the_defaults_and_exit_stores_them(self):
+        d = self.open()
+        shot = self.options_shot("defaults")
+        # Centred on the 1024 x 768 screen (outer frame, to the pixel).
+        self.assertLessEqual(abs(d.x + d.w / 2 - 512), 1)
+        self.assertLessEqual(abs(d.y + d.h / 2 - 384), 1)
+        self.assertEqual(self.shown_options(shot), ((True, True), (2,)))
+        # Design colours: black background, green options, red and yellow labels, grey maker
+        # line, and no frame anywhere yet.
+        self.assertEqual(d.pixel(shot, *BACKGROUND), (0, 0, 0))
+        client = d.region(shot, 0, 0, CONFIG_W, CONFIG_H)
+        self.assertEqual(count(client, BLUE), 0)
+        self.assertGreater(count(d.region(shot, 122, 58, 80, 16), GREEN), 20)
+        self.assertGreater(count(d.region(shot, 248, 72, 87, 15), RED), 20)
+        self.assertGreater(count(d.region(shot, 275, 246, 35, 15), YELLOW), 20)
+        self.assertGreater(count(d.region(shot, 198, 34, 145, 15), GREY), 20)
+        self.assertIsNone(self.s.get_setting("speed"))
+        self.close_by_exit()
+        self.assertEqual(self.stored_options(), ("1", "1", "2"))
+        # The whole record is written, the top-10 table and the empty password as loaded.
+        self.assertEqual(self.s.get_setting("name1"), "Santa")
+        self.assertEqual(self.s.get_setting("sc10"), "10")
+        self.assertEqual(self.s.get_setting("misc"), "")
+
+    def test_changed_options_are_stored_on_exit(self):
+        d = self.open()
+        d.click(*CHECK1)
+        d.click(*OPTION[3])
+        d.move(*BACKGROUND)
+        shot = self.options_shot("changed")
+        self.assertEqual(self.shown_options(shot), ((False, True), (3,)))
+        self.close_by_exit()
+        self.assertEqual(self.stored_options(), ("0", "1", "3"))
+        # The next opening shows what was stored.
+        d = self.open()
+        d.move(*BACKGROUND)
+        self.assertEqual(self.shown_options(self.options_shot("reopened")), ((False, True), (3,)))
+        self.proc.kill()
+
+    def test_the_close_box_stores_like_exit(self):
+        d = self.open()
+        d.click(*CHECK2)
+        d.click(*OPTION[1])
+        # The close box at the right end of the title bar that Wine draws.
+        self.s.click(d.x + d.w - 13, d.y + 12)
+        self.s.wait_exit(self.proc, 20)
+        self.assertEqual(self.stored_options(), ("1", "0", "1"))
+
+    def test_alt_f4_stores_like_exit(self):
+        d = self.open()
+        d.click(*CHECK1)
+        d.click(*CHECK2)
+        d.click(*OPTION[3])
+        self.s.key("alt+F4")
+        self.s.wait_exit(self.proc, 20)
+        self.assertEqual(self.stored_options(), ("0", "0", "3"))
+
+    def test_a_speed_outside_the_buttons_shows_none_and_is_kept(self):
+        for speed in ("4", "0"):
+            with self.subTest(speed=speed):
+                self.s.set_setting("speed", speed)
+                d = self.open()
+                d.move(*BACKGROUND)
+                shot = self.options_shot("speed_" + speed)
+                self.assertEqual(self.shown_options(shot), ((True, True), ()))
+                # Enter and Escape do nothing of the window's own.
+                self.s.key("Return")
+                self.s.key("Escape")
+                self.assertTrue(self.s.still_running_after(self.proc, 0.5))
+                self.close_by_exit()
+                self.assertEqual(self.s.get_setting("speed"), speed)
+
+    def test_top10_table_shows_the_places_in_order_and_changes_nothing(self):
+        self.open()
+        self.d.click(*LABEL["top10"])
+        t = Dialog(self.s, TOP10, TOP10_W, TOP10_H)
+        # Centred like every dialog.
+        self.assertLessEqual(abs(t.x + t.w / 2 - 512), 1)
+        self.assertLessEqual(abs(t.y + t.h / 2 - 384), 1)
+        self.s.move_mouse(2, 2)
+        first = stable_shot(self.s, "top10_defaults", t)
+
+        def cell(shot, column, row):
+            # Inside the border of the score (column 0) or name (column 1) cell of a row.
+            left, width = ((30, 79), (118, 145))[column]
+            return t.region(shot, left + 1, 22 + 22 * row + 1, width - 2, 15)
+
+        for row in range(10):
+            for column in (0, 1):
+                self.assertGreater(dark(cell(first, column, row)), 5, (row, column))
+        # "Ok" has the focus: Enter presses it.
+        self.s.key("Return")
+        self.s.wait_no_window(TOP10, 10)
+        # Showing wrote nothing; a second showing is the same.
+        self.assertIsNone(self.s.get_setting("name1"))
+        self.d.click(*LABEL["top10"])
+        t = Dialog(self.s, TOP10, TOP10_W, TOP10_H)
+        self.s.move_mouse(2, 2)
+        again = stable_shot(self.s, "top10_again", t)
+        self.assertEqual(self.s.crop_differs(first, again, t.cx, t.cy, TOP10_W, TOP10_H), 0)
+        t.click(192 + 35, 248 + 13)  # Ok
+        self.s.wait_no_window(TOP10, 10)
+        self.close_by_exit()
+
+        # The same table with the first and last places swapped and place 5 nameless: each row
+        # shows its own place, the cells of rows 1 and 10 trade pictures exactly.
+        for key, value in (("name1", "Frosty"), ("sc1", "10"), ("name10", "Santa"),
+                           ("sc10", "100"), ("name5", ""), ("sc5", "99999")):
+            self.s.set_setting(key, value)
+        self.open()
+        self.d.click(*LABEL["top10"])
+        t = Dialog(self.s, TOP10, TOP10_W, TOP10_H)
+        self.s.move_mouse(2, 2)
+        swapped = stable_shot(self.s, "top10_swapped", t)
+        for column in (0, 1):
+            self.assertEqual(cell(swapped, column, 0), cell(first, column, 9))
+            self.assertEqual(cell(swapped, column, 9), cell(first, column, 0))
+            for row in (1, 2, 3, 5, 6, 7, 8):
+                self.assertEqual(cell(swapped, column, row), cell(first, column, row))
+        self.assertEqual(dark(cell(swapped, 1, 4)), 0)  # an empty name: a white cell
+        self.assertGreater(dark(cell(swapped, 0, 4)), dark(cell(first, 0, 4)))  # "99999"
+        self.s.key("Return")
+        self.s.wait_no_window(TOP10, 10)
+        self.proc.kill()
+
+    def test_about_box_opens_modally_and_enter_closes_it(self):
+        self.open()
+        self.d.click(*LABEL["about"])
+        a = Dialog(self.s, ABOUT, 312, 157)
+        self.s.move_mouse(2, 2)
+        shot = stable_shot(self.s, "about", a)
+        self.assertLessEqual(abs(a.x + a.w / 2 - 512), 1)
+        # The miniature of the game: black ground inside a sunken border.
+        self.assertEqual(a.pixel(shot, 6 + 75, 6 + 60), (0, 0, 0))
+        # Escape does nothing; the dialog behind takes no input meanwhile.
+        self.s.key("Escape")
+        self.d.click(*LABEL["exit"])
+        self.assertTrue(self.s.still_running_after(self.proc, 0.5))
+        self.assertTrue(self.s.find_windows(ABOUT))
+        self.s.key("Return")
+        self.s.wait_no_window(ABOUT, 10)
+        self.assertIsNone(self.s.get_setting("speed"))
+        self.close_by_exit()
+        self.assertEqual(self.stored_options(), ("1", "1", "2"))
+
+    def test_password_dialog_writes_misc_and_exit_writes_it_again(self):
+        self.open()
+        self.d.click(*LABEL["password"])
+        p = Dialog(self.s, PASSWORD, 351, 103)
+        p.click(132 + 53, 42 + 11)  # the first box
+        self.s.type_text("abc")
+        self.s.key("Tab")
+        self.s.type_text("ABC")
+        p.click(270 + 36, 12 + 11)  # OK
+        self.s.wait_no_window(PASSWORD, 20)
+        self.assertEqual(self.s.get_setting("misc"), scrambled("ABC"))
+        self.assertTrue(self.s.still_running_after(self.proc, 0.3))
+        # Closing the configuration writes the stored form again from the new password.
+        self.s.set_setting("misc", "overwritten")
+        self.close_by_exit()
+        self.assertEqual(self.s.get_setting("misc"), scrambled("ABC"))
+
+    def test_hover_lights_a_control_and_frames_it_until_the_background(self):
+        d = self.open()
+        px = d.pixel
+
+        def check1_text(shot):
+            return d.region(shot, 122, 58, 80, 16)
+
+        def shot_when(name, predicate):
+            return wait_until(lambda: (lambda s: predicate(s) and s)(self.s.screenshot(name)),
+                              10, what=name)
+
+        d.move(*CHECK1)
+        lit = shot_when("hover_check1", lambda s: count(check1_text(s), WHITE) > 20)
+        self.assertEqual(count(check1_text(lit), GREEN), 0)
+        # The frame at 100, 52, 121, 29: its outline on the four edges, nothing just outside.
+        for x, y in ((100, 52), (220, 52), (100, 66), (220, 66), (160, 52), (100, 80), (220, 80)):
+            self.assertEqual(px(lit, x, y), BLUE, (x, y))
+        for x, y in ((99, 66), (221, 66), (160, 51), (101, 53)):
+            self.assertEqual(px(lit, x, y), (0, 0, 0), (x, y))
+
+        d.move(*BACKGROUND)
+        back = shot_when("hover_back", lambda s: count(check1_text(s), GREEN) > 20)
+        self.assertEqual(count(check1_text(back), WHITE), 0)
+        self.assertEqual(count(d.region(back, 0, 0, CONFIG_W, CONFIG_H), BLUE), 0)
+
+        # The maker line: the frame starts 2 pixels out and ends on the label's own edges.
+        d.move(*LABEL["maker"])
+        maker = shot_when("hover_maker", lambda s: px(s, 196, 32) == BLUE)
+        for x, y in ((342, 32), (196, 48), (342, 48), (270, 48)):
+            self.assertEqual(px(maker, x, y), BLUE, (x, y))
+        self.assertEqual(px(maker, 343, 40), (0, 0, 0))
+        self.assertGreater(count(d.region(maker, 198, 34, 145, 14), WHITE), 20)
+        self.assertEqual(count(d.region(maker, 198, 34, 145, 14), GREY), 0)
+
+        # Straight on to "Exit" with no move over the background between: two white texts and
+        # one frame, around the later one; the title lines change nothing.
+        d.move(*LABEL["exit"])
+        both = shot_when("hover_two", lambda s: px(s, 273, 244) == BLUE)
+        self.assertEqual(px(both, 196, 32), (0, 0, 0))
+        self.assertGreater(count(d.region(both, 198, 34, 145, 14), WHITE), 20)
+        self.assertEqual(count(d.region(both, 275, 246, 35, 15), YELLOW), 0)
+        d.move(200, 12)  # the title
+        time.sleep(0.5)
+        title = self.s.screenshot("hover_title")
+        self.assertEqual(px(title, 273, 244), BLUE)
+        d.move(*BACKGROUND)
+        shot_when("hover_restored", lambda s: count(d.region(s, 275, 246, 35, 15), YELLOW) > 20)
+        self.proc.kill()
+
+
+if __name__ == "__main__":
+    unittest.main()
