@@ -60,8 +60,9 @@ void frm_preview::Form_Load() {
     const box_size px = box_pixels(twips, twips_per_pixel_x(), twips_per_pixel_y());
     picture.move_px(0, 0, px.width, px.height);
 
-    // The box is a visible child, so it shows as soon as it sits in the host.
-    SetParent(picture.hwnd(), host());
+    // The box is a visible child, so it shows as soon as it sits in the host. A null handle
+    // would make it a window of the desktop instead, which some systems show even at 0 x 0.
+    if (host()) SetParent(picture.hwnd(), host());
     preview_attached = -1;
     start_timer(timer1, timer1_interval);
 }
