@@ -1,6 +1,7 @@
 """The configuration dialog ("/c") with its about box, top-10 table and password, as a user meets
 them: what they show, what closing stores, and the highlighting under the mouse pointer."""
 
+import os
 import subprocess
 import time
 import unittest
@@ -286,6 +287,93 @@ class Configuration(SaverTest):
         self.s.set_setting("misc", "overwritten")
         self.close_by_exit()
         self.assertEqual(self.s.get_setting("misc"), scrambled("ABC"))
+
+    def use_marker_programs(self):
+        """Lets ".doc" files and web addresses open with a command that writes what it was given
+        into a file of drive C; returns a function that waits for (and takes) one such file."""
+        for key, marker in ((r"HKCR\glimtestdoc\shell\open\command", "doc"),
+                            (r"HKCR\http\shell\open\command", "url")):
+            self.s.run(["wine", "reg", "add", key, "/ve", "/d",
+                        f"cmd /c echo %1> C:\\opened-{marker}.txt", "/f"])
+        self.s.run(["wine", "reg", "add", r"HKCR\.doc", "/ve", "/d", "glimtestdoc", "/f"])
+
+        def path(marker):
+            return os.path.join(self.s.prefix, "drive_c", f"opened-{marker}.txt")
+
+        def take(marker):
+            def read():
+                if not os.path.exists(path(marker)):
+                    return None
+                with open(path(marker), "rb") as f:
+                    text = f.read().decode("latin-1").strip()
+                return text or None
+            text = wait_until(read, 20, what=f"{marker} opened")
+            os.remove(path(marker))
+            return text
+
+        def untouched(marker):
+            return not os.path.exists(path(marker))
+        return take, untouched
+
+    def test_links_open_the_catalogue_and_the_home_page(self):
+        take, untouched = self.use_marker_programs()
+        d = self.open()
+        d.click(*LABEL["catalog"])
+        install = self.s.wine_path(self.s.install_dir).rstrip("\\")
+        self.assertEqual(take("doc").lower(), (install + "\\catalog.doc").lower())
+        d.click(*LABEL["home"])
+        home = take("url")
+        self.assertTrue(home.startswith("http://"), home)
+        # The maker line opens the same page; the title lines do nothing.
+        d.click(*LABEL["maker"])
+        self.assertEqual(take("url"), home)
+        d.click(200, 12)  # element 3, in front
+        d.click(200, 29)  # element 1, the shadow line just below it
+        time.sleep(2)
+        self.assertTrue(untouched("url") and untouched("doc"))
+        # The about box's button opens it too, and the box stays open.
+        d.click(*LABEL["about"])
+        a = Dialog(self.s, ABOUT, 312, 157)
+        a.click(6 + 100, 128 + 11)
+        self.assertEqual(take("url"), home)
+        a.click(6 + 100, 128 + 11)
+        self.assertEqual(take("url"), home)
+        self.assertTrue(self.s.find_windows(ABOUT))
+        a.click(218 + 42, 128 + 11)  # Ok
+        self.s.wait_no_window(ABOUT, 10)
+        self.assertTrue(self.s.still_running_after(self.proc, 0.3))
+        self.close_by_exit()
+
+    def test_the_picture_plays_its_effect_also_with_effects_off(self):
+        if not (os.path.exists("/usr/share/alsa/alsa.conf") and os.path.exists(
+                os.path.join(self.s.prefix, "drive_c/windows/system32/winealsa.drv"))):
+            self.skipTest("no ALSA for Wine here")
+        # One ALSA wave device for Wine that writes what it plays into a file.
+        capture = os.path.join(self.s.tmp, "capture.wav")
+        conf = os.path.join(self.s.tmp, "asound.conf")
+        with open(conf, "w") as f:
+            f.write("</usr/share/alsa/alsa.conf>\n"
+                    "pcm.!default {\n type file\n slave.pcm \"null\"\n"
+                    f" file \"{capture}\"\n format \"wav\"\n}}\n")
+        self.s.env["ALSA_CONFIG_PATH"] = conf
+        self.s.reg_set(r"HKCU\Software\Wine\Drivers", "Audio", "alsa")
+        self.s.set_setting("soundfx_on", "0")
+        d = self.open()
+        d.move(*BACKGROUND)
+        self.assertEqual(self.shown_options(self.options_shot("effects_off"))[0], (True, False))
+        d.click(40, 60)
+
+        def sounding_samples():
+            if not os.path.exists(capture):
+                return 0
+            with open(capture, "rb") as f:
+                data = f.read()[44:]
+            return sum(1 for i in range(0, len(data) - 1, 2)
+                       if abs(int.from_bytes(data[i:i + 2], "little", signed=True)) > 1000)
+        wait_until(lambda: sounding_samples() > 1000, 20, what="the effect played")
+        self.assertTrue(self.s.still_running_after(self.proc, 0.3))
+        self.close_by_exit()
+        self.assertEqual(self.s.get_setting("soundfx_on"), "0")
 
     def test_hover_lights_a_control_and_frames_it_until_the_background(self):
         d = self.open()
