@@ -48,8 +48,7 @@ struct ConfigurationSession : ::testing::Test {
         load_settings(config, store, sys);
         check1 = check_state_for(config.music_on);
         check2 = check_state_for(config.soundfx_on);
-        int o = option_for_speed(config.speed);
-        for (int i = 1; i <= 3; ++i) option[i] = (i == o);
+        select(option_for_speed(config.speed));
     }
     void select(int o) {
         for (int i = 1; i <= 3; ++i) option[i] = (i == o);
@@ -64,41 +63,6 @@ struct ConfigurationSession : ::testing::Test {
 };
 
 }  // namespace
-
-TEST_F(ConfigurationSession, NothingStoredShowsTheDefaultsAndStoresThemAsNumbers) {
-    open();
-    EXPECT_EQ(check1, 1);
-    EXPECT_EQ(check2, 1);
-    EXPECT_TRUE(option[2] && !option[1] && !option[3]);
-    close();
-    EXPECT_EQ(stored("music_on"), "1");
-    EXPECT_EQ(stored("soundfx_on"), "1");
-    EXPECT_EQ(stored("speed"), "2");
-    // The whole record goes back as it was loaded.
-    EXPECT_EQ(stored("name1"), "Santa");
-    EXPECT_EQ(stored("sc10"), "10");
-    EXPECT_EQ(stored("misc"), "");
-}
-
-TEST_F(ConfigurationSession, ChangedOptionsAreStored) {
-    open();
-    check1 = 0;
-    select(3);
-    close();
-    EXPECT_EQ(stored("music_on"), "0");
-    EXPECT_EQ(stored("soundfx_on"), "1");
-    EXPECT_EQ(stored("speed"), "3");
-    EXPECT_EQ(config.music_on, option_value::from_number(0));
-
-    open();
-    EXPECT_EQ(check1, 0);
-    EXPECT_TRUE(option[3]);
-    check2 = 0;
-    select(1);
-    close();
-    EXPECT_EQ(stored("soundfx_on"), "0");
-    EXPECT_EQ(stored("speed"), "1");
-}
 
 TEST_F(ConfigurationSession, SpeedOutsideTheButtonsIsKeptUnlessOneIsChosen) {
     for (const char* speed : {"0", "4", "-7"}) {

@@ -72,13 +72,6 @@ TEST(HoverFrame, ButtonsGetFiveAllRoundLabelsEndOnTheirOwnEdges) {
     EXPECT_EQ(maker.top + maker.height, 49);
 }
 
-TEST(HoverFrame, KeepsFractionsOfPlacesReadAtOtherScreens) {
-    // At 12 twips per pixel places are not whole; the frame is worked out before any rounding.
-    rect_f c{131.25f, 71.25f, 138.75f, 23.75f};
-    EXPECT_EQ(hover_frame(c, hover_kind::button), (rect_f{126.25f, 66.25f, 148.75f, 33.75f}));
-    EXPECT_EQ(hover_frame(c, hover_kind::label), (rect_f{129.25f, 69.25f, 140.75f, 25.75f}));
-}
-
 TEST(HoverTargets, TwelveControlsWithTheirKindsAndDesignColours) {
     struct want {
         const char* name;
