@@ -518,7 +518,12 @@ void form::repaint() {
 }
 
 form* form::from_window(HWND h) {
+    // Only windows of this process carry a form pointer: a picture lent to another program's
+    // window (the preview) has that program's windows above it.
     for (int depth = 0; h && depth < 4; ++depth) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        if (pid != GetCurrentProcessId()) return nullptr;
         char cls[32] = {};
         GetClassNameA(h, cls, sizeof cls);
         if (std::string(cls) == form_class)

@@ -35,6 +35,20 @@ def scrambled(password):
     return "".join(out)
 
 
+def fixture(name, sources, compiler="i686-w64-mingw32-gcc", flags=(), depends=()):
+    """Builds a test program from sources of the repository when it is missing or stale.
+    Parallel tests may build it at once: each writes its own file and renames it into place."""
+    exe = os.path.join(BUILD_DIR, "e2e-fixtures", name)
+    srcs = [os.path.join(SOURCE_DIR, p) for p in sources]
+    newest = max(os.path.getmtime(os.path.join(SOURCE_DIR, p)) for p in [*sources, *depends])
+    if not os.path.exists(exe) or os.path.getmtime(exe) < newest:
+        os.makedirs(os.path.dirname(exe), exist_ok=True)
+        tmp = f"{exe}.{os.getpid()}.exe"
+        subprocess.run([compiler, "-O1", "-static", "-o", tmp, *srcs, *flags], check=True)
+        os.replace(tmp, exe)
+    return exe
+
+
 def wait_until(predicate, timeout, interval=0.1, what="condition"):
     """Polls predicate until it returns a true value; raises AssertionError on time-out."""
     deadline = time.monotonic() + timeout
@@ -142,14 +156,8 @@ class Session:
 
     def start_host_window(self, caption):
         """Starts a plain window of our own with the given caption; returns (Popen, hwnd)."""
-        exe = os.path.join(BUILD_DIR, "e2e-fixtures", "host_window.exe")
-        src = os.path.join(SOURCE_DIR, "tests", "e2e", "fixtures", "host_window.c")
-        if not os.path.exists(exe) or os.path.getmtime(exe) < os.path.getmtime(src):
-            os.makedirs(os.path.dirname(exe), exist_ok=True)
-            tmp_exe = f"{exe}.{os.getpid()}.exe"
-            subprocess.run(["i686-w64-mingw32-gcc", "-O1", "-static", "-o", tmp_exe, src,
-                            "-mwindows"], check=True)
-            os.replace(tmp_exe, exe)
+        exe = fixture("host_window.exe", ["tests/e2e/fixtures/host_window.c"],
+                      flags=["-mwindows"])
         out = os.path.join(self.tmp, f"hwnd-{len(self.procs)}.txt")
         p = subprocess.Popen(["wine", exe, caption, out], env=self.env,
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

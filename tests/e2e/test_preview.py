@@ -13,26 +13,13 @@ import tempfile
 import time
 import unittest
 
-from harness import BUILD_DIR, SOURCE_DIR, SaverTest, wait_until
+from harness import BUILD_DIR, SOURCE_DIR, SaverTest, fixture, wait_until
 
 PICTURE = os.path.join(SOURCE_DIR, "resources", "preview_picture.bmp")
 PICTURE_W, PICTURE_H = 150, 112
 BORDER = 2
 # The program checks its host every 50 ms; the rest is Wine ending a process on a busy machine.
 QUICK_END = 2.0
-
-
-def fixture(name, sources, compiler, flags=(), depends=()):
-    """Builds a test program from sources of the repository when it is missing or stale."""
-    exe = os.path.join(BUILD_DIR, "e2e-fixtures", name)
-    srcs = [os.path.join(SOURCE_DIR, p) for p in sources]
-    newest = max(os.path.getmtime(os.path.join(SOURCE_DIR, p)) for p in [*sources, *depends])
-    if not os.path.exists(exe) or os.path.getmtime(exe) < newest:
-        os.makedirs(os.path.dirname(exe), exist_ok=True)
-        tmp = f"{exe}.{os.getpid()}.exe"
-        subprocess.run([compiler, "-O1", "-static", "-o", tmp, *srcs, *flags], check=True)
-        os.replace(tmp, exe)
-    return exe
 
 
 def rgb(colorref):
