@@ -36,24 +36,25 @@ std::vector<control_design> controls() {
 
     control_design ok{"Command1", control_kind::command_button, "Ok", 3270, 1920, 1275, 345, 0};
     ok.tooltip = "Click here to exit this screen";
-    control_design more{"Command2", control_kind::command_button,
-                        "Want more screen savers? Click Here!", 90, 1920, 3015, 345, 1};
+    control_design more{"Command2",
+                        control_kind::command_button,
+                        "Want more screen savers? Click Here!",
+                        90,
+                        1920,
+                        3015,
+                        345,
+                        1};
     more.tooltip = "Click here to launch your browser to our internet home page!";
 
     control_design picture{"Image1", control_kind::image, "", 90, 90, 2310, 1740};
     picture.picture = resource_preview;
     picture.border = true;
 
-    return {ok,
-            more,
-            title,
-            line("Label1", 1, "Developed By:", 330, 225),
-            maker,
+    return {ok, more, title, line("Label1", 1, "Developed By:", 330, 225), maker,
             // The maker's credits below its name.
             line("Label2", -1, "Code, pictures and tunes", 900, 225),
             line("Label3", -1, "by the Tarvo Software team", 1140, 225),
-            line("Label4", -1, "www.tarvo-software.example", 1380, 225),
-            picture};
+            line("Label4", -1, "www.tarvo-software.example", 1380, 225), picture};
 }
 
 }  // namespace
@@ -66,13 +67,19 @@ void frm_about::Form_Load() {
 }
 
 void frm_about::control_click(control& c) {
-    if (std::strcmp(c.name(), "Command1") == 0) Command1_Click();
-    else if (std::strcmp(c.name(), "Command2") == 0) Command2_Click();
+    if (std::strcmp(c.name(), "Command1") == 0)
+        Command1_Click();
+    else if (std::strcmp(c.name(), "Command2") == 0)
+        Command2_Click();
 }
 
-void frm_about::Command1_Click() { unload(); }
+void frm_about::Command1_Click() {
+    unload();
+}
 
 // Opens the home page again at every click; the box stays open.
-void frm_about::Command2_Click() { shell_open(hwnd(), home_page_address); }
+void frm_about::Command2_Click() {
+    shell_open(hwnd(), home_page_address);
+}
 
 }  // namespace glim

@@ -7,7 +7,7 @@
 namespace glim {
 
 class frm_about : public win32::form {
-public:
+  public:
     explicit frm_about(win32::app_context& app);
 
     void Form_Load() override;
@@ -16,7 +16,7 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-private:
+  private:
     win32::app_context& app_;
 };
 

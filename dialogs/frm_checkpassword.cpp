@@ -23,8 +23,8 @@ form_design design() {
 }
 
 std::vector<control_design> controls() {
-    control_design label{"Label1", control_kind::label, "Type your screen saver password:", 180,
-                         180, 2535, 330};
+    control_design label{
+        "Label1", control_kind::label, "Type your screen saver password:", 180, 180, 2535, 330};
     control_design text{"Text1", control_kind::text_box, "", 180, 540, 2040, 285, 0};
     text.password = true;
     text.back = sys_window;
@@ -46,8 +46,10 @@ void frm_checkpassword::Form_Load() {
 }
 
 void frm_checkpassword::control_click(control& c) {
-    if (std::strcmp(c.name(), "Command1") == 0) Command1_Click();
-    else if (std::strcmp(c.name(), "Command2") == 0) Command2_Click();
+    if (std::strcmp(c.name(), "Command1") == 0)
+        Command1_Click();
+    else if (std::strcmp(c.name(), "Command2") == 0)
+        Command2_Click();
 }
 
 void frm_checkpassword::control_key_press(control& c, std::int16_t& key) {

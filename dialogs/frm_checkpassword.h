@@ -8,7 +8,7 @@
 namespace glim {
 
 class frm_checkpassword : public win32::form {
-public:
+  public:
     explicit frm_checkpassword(win32::app_context& app);
 
     void Form_Load() override;
@@ -25,7 +25,7 @@ public:
     static constexpr unsigned timer1 = 1;
     static constexpr unsigned timer1_interval = 20000;
 
-private:
+  private:
     win32::app_context& app_;
 };
 

@@ -63,7 +63,9 @@ std::vector<control_design> controls() {
     return v;
 }
 
-bool is(const control& c, const char* name) { return std::strcmp(c.name(), name) == 0; }
+bool is(const control& c, const char* name) {
+    return std::strcmp(c.name(), name) == 0;
+}
 
 }  // namespace
 
@@ -110,33 +112,53 @@ LRESULT frm_configuration::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void frm_configuration::control_click(control& c) {
-    if (is(c, "Label1")) Label1_Click(c.design().index);
-    else if (is(c, "Label2")) Label2_Click();
-    else if (is(c, "Label3")) Label3_Click();
-    else if (is(c, "Label4")) Label4_Click();
-    else if (is(c, "Label5")) Label5_Click();
-    else if (is(c, "Label7")) Label7_Click();
-    else if (is(c, "Label8")) Label8_Click();
-    else if (is(c, "Image1")) Image1_Click();
+    if (is(c, "Label1"))
+        Label1_Click(c.design().index);
+    else if (is(c, "Label2"))
+        Label2_Click();
+    else if (is(c, "Label3"))
+        Label3_Click();
+    else if (is(c, "Label4"))
+        Label4_Click();
+    else if (is(c, "Label5"))
+        Label5_Click();
+    else if (is(c, "Label7"))
+        Label7_Click();
+    else if (is(c, "Label8"))
+        Label8_Click();
+    else if (is(c, "Image1"))
+        Image1_Click();
     // The check boxes and option buttons only change their state, read when the window closes.
 }
 
-void frm_configuration::open_home_page() { shell_open(hwnd(), home_page_address); }
+void frm_configuration::open_home_page() {
+    shell_open(hwnd(), home_page_address);
+}
 
 void frm_configuration::Label1_Click(int index) {
     if (index == 2) open_home_page();
 }
 
-void frm_configuration::Label2_Click() { about_form().show_modal(); }
-void frm_configuration::Label3_Click() { top10_form().show_modal(); }
-void frm_configuration::Label4_Click() { open_home_page(); }
+void frm_configuration::Label2_Click() {
+    about_form().show_modal();
+}
+void frm_configuration::Label3_Click() {
+    top10_form().show_modal();
+}
+void frm_configuration::Label4_Click() {
+    open_home_page();
+}
 
 void frm_configuration::Label5_Click() {
     shell_open(hwnd(), app_.config.app_path + catalog_file);
 }
 
-void frm_configuration::Label7_Click() { new_password_form().show_modal(); }
-void frm_configuration::Label8_Click() { unload(); }
+void frm_configuration::Label7_Click() {
+    new_password_form().show_modal();
+}
+void frm_configuration::Label8_Click() {
+    unload();
+}
 
 void frm_configuration::Image1_Click() {
     // Played whatever the sound-effects box shows.
@@ -159,8 +181,7 @@ void frm_configuration::highlight(control& c, hover_kind kind) {
                  static_cast<float>(r.right - r.left), static_cast<float>(r.bottom - r.top)};
     rect_f f = hover_frame(place, kind);
     control& shape = ctl("Shape1");
-    shape.move_px(round_even(f.left), round_even(f.top), round_even(f.width),
-                  round_even(f.height));
+    shape.move_px(round_even(f.left), round_even(f.top), round_even(f.width), round_even(f.height));
     shape.set_visible(true);
 }
 

@@ -12,7 +12,7 @@
 namespace glim {
 
 class frm_configuration : public win32::form {
-public:
+  public:
     explicit frm_configuration(win32::app_context& app);
     ~frm_configuration() override;
 
@@ -32,10 +32,10 @@ public:
     void Label8_Click();
     void Image1_Click();
 
-protected:
+  protected:
     LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override;
 
-private:
+  private:
     void open_home_page();
     // White text and the frame around one of the controls that light up.
     void highlight(win32::control& c, hover_kind kind);

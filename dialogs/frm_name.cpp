@@ -34,7 +34,9 @@ std::vector<control_design> controls() {
 
 frm_name::frm_name(app_context& app) : form(design(), controls()), app_(app) {}
 
-void frm_name::Form_Load() { place_prompt_over_saver(*this, app_); }
+void frm_name::Form_Load() {
+    place_prompt_over_saver(*this, app_);
+}
 
 void frm_name::control_click(control& c) {
     if (std::strcmp(c.name(), "Command1") == 0) Command1_Click();
@@ -52,7 +54,9 @@ void frm_name::Text1_KeyPress(std::int16_t& key) {
     }
 }
 
-void frm_name::Command1_Click() { unload(); }
+void frm_name::Command1_Click() {
+    unload();
+}
 
 void frm_name::Form_Unload(std::int16_t&) {
     app_.run.entered_name = ctl("Text1").text();

@@ -7,7 +7,7 @@
 namespace glim {
 
 class frm_name : public win32::form {
-public:
+  public:
     explicit frm_name(win32::app_context& app);
 
     void Form_Load() override;
@@ -18,7 +18,7 @@ public:
     void Command1_Click();
     void Text1_KeyPress(std::int16_t& key);
 
-private:
+  private:
     win32::app_context& app_;
 };
 

@@ -78,8 +78,10 @@ void frm_newpassword::Form_Load() {
 }
 
 void frm_newpassword::control_click(control& c) {
-    if (std::strcmp(c.name(), "OK") == 0) OK_Click();
-    else if (std::strcmp(c.name(), "Cancel") == 0) Cancel_Click();
+    if (std::strcmp(c.name(), "OK") == 0)
+        OK_Click();
+    else if (std::strcmp(c.name(), "Cancel") == 0)
+        Cancel_Click();
 }
 
 void frm_newpassword::OK_Click() {
@@ -101,6 +103,8 @@ void frm_newpassword::OK_Click() {
     unload();
 }
 
-void frm_newpassword::Cancel_Click() { unload(); }
+void frm_newpassword::Cancel_Click() {
+    unload();
+}
 
 }  // namespace glim

@@ -7,7 +7,7 @@
 namespace glim {
 
 class frm_newpassword : public win32::form {
-public:
+  public:
     explicit frm_newpassword(win32::app_context& app);
 
     void Form_Load() override;
@@ -16,7 +16,7 @@ public:
     void OK_Click();
     void Cancel_Click();
 
-private:
+  private:
     win32::app_context& app_;
 };
 

@@ -67,8 +67,7 @@ void frm_preview::Form_Load() {
     start_timer(timer1, timer1_interval);
 }
 
-void frm_preview::Msghook1_OnMessage(std::int32_t msg, std::int32_t, std::int32_t,
-                                     std::int32_t&) {
+void frm_preview::Msghook1_OnMessage(std::int32_t msg, std::int32_t, std::int32_t, std::int32_t&) {
     if (msg != WM_CLOSE) return;
     // The host gives the picture back: into the hidden window again, never to show.
     SetParent(ctl("Picture1").hwnd(), hwnd());

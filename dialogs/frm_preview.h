@@ -13,7 +13,7 @@
 namespace glim {
 
 class frm_preview : public win32::form {
-public:
+  public:
     explicit frm_preview(win32::app_context& app);
 
     void Form_Load() override;
@@ -23,7 +23,7 @@ public:
                             std::int32_t& result);
     void Timer1_Timer();
 
-private:
+  private:
     HWND host() const;
 
     win32::app_context& app_;

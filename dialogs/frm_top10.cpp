@@ -35,15 +35,19 @@ std::vector<control_design> controls() {
     std::vector<control_design> v;
     control_design ok{"Command1", control_kind::command_button, "Ok", 2880, 3720, 1065, 405, 0};
     v.push_back(ok);
-    control_design title{"Label4", control_kind::label, "Top 10  Glimbrook Players!", 150, 60,
-                         3885, 255};
+    control_design title{"Label4", control_kind::label, "Top 10  Glimbrook Players!", 150, 60, 3885,
+                         255};
     title.font.bold = true;
     title.text_align = align::centre;
     v.push_back(title);
     for (int i = 0; i < 10; ++i) {
         int top = 330 + 330 * i;
-        control_design place{"Label1", control_kind::label,
-                             place_captions()[static_cast<std::size_t>(i)].c_str(), 60, top, 255,
+        control_design place{"Label1",
+                             control_kind::label,
+                             place_captions()[static_cast<std::size_t>(i)].c_str(),
+                             60,
+                             top,
+                             255,
                              255};
         place.index = i;
         place.text_align = align::right;
@@ -80,6 +84,8 @@ void frm_top10::control_click(control& c) {
     if (std::strcmp(c.name(), "Command1") == 0) Command1_Click();
 }
 
-void frm_top10::Command1_Click() { unload(); }
+void frm_top10::Command1_Click() {
+    unload();
+}
 
 }  // namespace glim

@@ -7,7 +7,7 @@
 namespace glim {
 
 class frm_top10 : public win32::form {
-public:
+  public:
     explicit frm_top10(win32::app_context& app);
 
     void Form_Load() override;
@@ -15,7 +15,7 @@ public:
 
     void Command1_Click();
 
-private:
+  private:
     win32::app_context& app_;
 };
 

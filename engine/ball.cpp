@@ -81,13 +81,17 @@ bool brick_probes(program& p) {
     // of the leading side, probe 3 the leading corner itself.
     std::array<probe, 3> probes;
     if (up && left)
-        probes = {{{r, t, reversal::vertical}, {l, b, reversal::horizontal}, {l, t, reversal::corner}}};
+        probes = {
+            {{r, t, reversal::vertical}, {l, b, reversal::horizontal}, {l, t, reversal::corner}}};
     else if (up)
-        probes = {{{l, t, reversal::vertical}, {r, b, reversal::horizontal}, {r, t, reversal::corner}}};
+        probes = {
+            {{l, t, reversal::vertical}, {r, b, reversal::horizontal}, {r, t, reversal::corner}}};
     else if (left)
-        probes = {{{r, b, reversal::vertical}, {l, t, reversal::horizontal}, {l, b, reversal::corner}}};
+        probes = {
+            {{r, b, reversal::vertical}, {l, t, reversal::horizontal}, {l, b, reversal::corner}}};
     else
-        probes = {{{l, b, reversal::vertical}, {r, t, reversal::horizontal}, {r, b, reversal::corner}}};
+        probes = {
+            {{l, b, reversal::vertical}, {r, t, reversal::horizontal}, {r, b, reversal::corner}}};
 
     for (const probe& pr : probes) {
         if (!brick_at(p, pr.px, pr.py)) continue;

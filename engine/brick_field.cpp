@@ -35,7 +35,8 @@ void setup_gamefield(program& p) {
     g.bricks_hit = 0;
     for (std::int32_t row = 0; row < grid_rows; ++row) {
         for (std::int32_t column = 0; column < grid_columns; ++column) {
-            std::int32_t& v = g.brick_grid[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
+            std::int32_t& v =
+                g.brick_grid[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
             if (v == 0) {
                 draw_cell(p, column, row, empty_tile_x, empty_tile_y);
             } else {

@@ -18,7 +18,9 @@ std::int32_t pixel_pos(double v) {
 }
 
 // The slots to visit: 1 to sprite_count, never beyond the table.
-std::int32_t last_slot(const program& p) { return std::min(p.sprites.sprite_count, sprite_slots - 1); }
+std::int32_t last_slot(const program& p) {
+    return std::min(p.sprites.sprite_count, sprite_slots - 1);
+}
 
 }  // namespace
 

@@ -18,7 +18,7 @@ enum class pause_kind {
 const char* to_string(pause_kind k);
 
 class game_events {
-public:
+  public:
     virtual ~game_events() = default;
     // A brick at cell (column, row) fell, worth `points` by the ball's height (scored only in a
     // player's game).

@@ -9,8 +9,8 @@
 namespace glim {
 
 // Constants of the ball and the paddle that the steps share.
-inline constexpr double ball_centre = 7;      // offset of the ball's centre column from its x
-inline constexpr double ball_far_edge = 13;   // offset of its last column and bottom row
+inline constexpr double ball_centre = 7;     // offset of the ball's centre column from its x
+inline constexpr double ball_far_edge = 13;  // offset of its last column and bottom row
 inline constexpr double paddle_band_width = 89;
 inline constexpr double paddle_band_height = 11;
 inline constexpr double loss_line = 380;

@@ -8,13 +8,17 @@
 
 namespace glim {
 
-double paddle_width(const program& p) { return slot_image_box(p.sprites, paddle_slot).width; }
+double paddle_width(const program& p) {
+    return slot_image_box(p.sprites, paddle_slot).width;
+}
 
 std::int32_t draw_1_to(program& p, double n) {
     return vb_int(static_cast<double>(p.rnd.next()) * n + 1);
 }
 
-void reseed_from_clock(program& p) { p.rnd.reseed(static_cast<std::uint32_t>(p.clock.get_time())); }
+void reseed_from_clock(program& p) {
+    p.rnd.reseed(static_cast<std::uint32_t>(p.clock.get_time()));
+}
 
 void demo_paddle(program& p) {
     auto& s = p.sprites;

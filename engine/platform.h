@@ -15,7 +15,7 @@ namespace glim {
 // The saver window as a drawing destination, in screen pixels (BitBlt, StretchBlt), and the
 // device queries asked of its device context (GetDeviceCaps).
 class window_port : public paint_target {
-public:
+  public:
     static constexpr std::int32_t bitspixel = 12;
     static constexpr std::int32_t planes = 14;
     virtual std::int32_t get_device_caps(std::int32_t index) = 0;
@@ -23,7 +23,7 @@ public:
 
 // The millisecond clock of the frame pacing and the one way the game lets window events in.
 class event_clock {
-public:
+  public:
     virtual ~event_clock() = default;
     // The multimedia clock in milliseconds, taken bit for bit as a signed 32-bit value.
     virtual std::int32_t get_time() = 0;
@@ -40,7 +40,7 @@ struct point {
 // The mouse cursor's screen position (GetCursorPos). Returns false, and leaves `where` alone,
 // when the platform cannot tell.
 class cursor_port {
-public:
+  public:
     virtual ~cursor_port() = default;
     virtual bool get_cursor_pos(point& where) = 0;
 };
@@ -49,14 +49,14 @@ public:
 // Like the prompt window itself, it leaves the typed text in run.entered_name and sets
 // run.repaint_requested to 1 on closing.
 class name_prompt_port {
-public:
+  public:
     virtual ~name_prompt_port() = default;
     virtual void show_name_prompt(run_state& run) = 0;
 };
 
 // Writes every setting to the settings store.
 class settings_port {
-public:
+  public:
     virtual ~settings_port() = default;
     virtual void save_settings(config_settings& cfg) = 0;
 };

@@ -38,33 +38,33 @@ void saver_form_load(program& p, saver_window_port& w) {
 void saver_form_activate(program& p, saver_window_port& w) {
     run_state& r = p.run;
     if (r.activated != 0) return;
-    r.activated = 1;                                                     // A1
-    w.maximise();                                                        // A2
-    w.refresh();                                                         // A3
-    p.clock.process_events();                                            // A4, A5
-    p.rnd.seed(static_cast<std::uint32_t>(p.clock.get_time()));          // A6
-    r.quit_requested = 0;                                                // A7
-    w.load_settings();                                                   // A8
-    r.activity_count = 0;                                                // A9
+    r.activated = 1;                                             // A1
+    w.maximise();                                                // A2
+    w.refresh();                                                 // A3
+    p.clock.process_events();                                    // A4, A5
+    p.rnd.seed(static_cast<std::uint32_t>(p.clock.get_time()));  // A6
+    r.quit_requested = 0;                                        // A7
+    w.load_settings();                                           // A8
+    r.activity_count = 0;                                        // A9
     r.password_shown = 0;
     p.background_work.resize(p.background_main.width(), p.background_main.height());  // A10
     p.background_copy.resize(p.background_main.width(), p.background_main.height());
     const double tx = p.sys.twips_per_pixel_x(), ty = p.sys.twips_per_pixel_y();
-    r.screen_w = round_even(w.width_twips() / tx);                       // A12
+    r.screen_w = round_even(w.width_twips() / tx);  // A12
     r.screen_h = round_even(w.height_twips() / ty);
-    r.field_x = field_offset(r.screen_w, field_width);                   // A13
+    r.field_x = field_offset(r.screen_w, field_width);  // A13
     r.field_y = field_offset(r.screen_h, field_height);
     p.window.stretch(0, 0, r.screen_w, r.screen_h, p.background_main, 0, 0, field_width,
-                     field_height);                                      // A14
-    if (r.in_config_preview == 0)                                        // A15
+                     field_height);  // A14
+    if (r.in_config_preview == 0)    // A15
         w.set_topmost(round_even(w.left_twips() / tx), round_even(w.top_twips() / ty),
                       round_even(w.width_twips() / tx), round_even(w.height_twips() / ty));
-    w.refresh();                                                         // A16
-    p.clock.process_events();                                            // A17
-    w.retained_drawing_off();                                            // A18
-    init_game(p);                                                        // A19
-    r.repaint_requested = 1;                                             // A20
-    main_loop(p, w);                                                     // A21
+    w.refresh();               // A16
+    p.clock.process_events();  // A17
+    w.retained_drawing_off();  // A18
+    init_game(p);              // A19
+    r.repaint_requested = 1;   // A20
+    main_loop(p, w);           // A21
 }
 
 void pacing_wait(program& p, saver_window_port& w) {
@@ -76,8 +76,8 @@ void pacing_wait(program& p, saver_window_port& w) {
         auto elapsed = static_cast<std::uint32_t>(p.clock.get_time()) -
                        static_cast<std::uint32_t>(r.frame_start);
         if (elapsed >= static_cast<std::uint32_t>(r.frame_delay)) return;
-        auto remaining = static_cast<std::int32_t>(static_cast<std::uint32_t>(r.frame_delay) -
-                                                   elapsed);
+        auto remaining =
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(r.frame_delay) - elapsed);
         if (remaining > poll_ms) w.wait_for_events(remaining - poll_ms);
         p.clock.process_events();
     }
@@ -87,12 +87,12 @@ bool run_one_frame(program& p, saver_window_port& w) {
     run_state& r = p.run;
     r.frame_start = p.clock.get_time();  // 2
     w.frame_begun(r.frame_start);
-    blit_old_sprites(p);                 // 3
-    move_sprites(p);                     // 4
-    blit_new_sprites(p);                 // 5
-    blit_flicker_free(p);                // 6
-    pacing_wait(p, w);                   // 7
-    r.frame_count += 1;                  // 8
+    blit_old_sprites(p);   // 3
+    move_sprites(p);       // 4
+    blit_new_sprites(p);   // 5
+    blit_flicker_free(p);  // 6
+    pacing_wait(p, w);     // 7
+    r.frame_count += 1;    // 8
     if (r.frame_count == 80) {
         r.frame_count = 0;
         r.activity_count = 0;
@@ -132,7 +132,9 @@ void saver_form_click(program& p) {
     p.run.activity_count = wrap16(p.run.activity_limit + 1);
 }
 
-void saver_form_key_press(program& p) { saver_form_click(p); }
+void saver_form_key_press(program& p) {
+    saver_form_click(p);
+}
 
 void saver_form_mouse_move(program& p) {
     run_state& r = p.run;

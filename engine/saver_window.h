@@ -11,7 +11,7 @@
 namespace glim {
 
 class saver_window_port {
-public:
+  public:
     virtual ~saver_window_port() = default;
     // Sets the window's state to maximised (when it is not already).
     virtual void maximise() = 0;

@@ -29,7 +29,9 @@ void draw_icon(program& p, std::int32_t place, std::int32_t sheet_x) {
 
 }  // namespace
 
-std::int32_t row_points(double y10) { return 16 - vb_int((y10 + 6) / 32); }
+std::int32_t row_points(double y10) {
+    return 16 - vb_int((y10 + 6) / 32);
+}
 
 void hit_target(program& p) {
     auto& g = p.game;

@@ -6,7 +6,9 @@ namespace glim {
 
 namespace {
 
-bool valid_slot(std::int32_t slot) { return slot >= 0 && slot < sprite_slots; }
+bool valid_slot(std::int32_t slot) {
+    return slot >= 0 && slot < sprite_slots;
+}
 
 // Slot numbers arrive as numbers and are rounded; anything beyond the table is no slot at all.
 std::int32_t slot_number(double x) {
@@ -100,12 +102,8 @@ void anim_sprites(program& p) {
         s.sprite_anim_step[i] += 1;
         if (entry(s.sprite_anim[i], s.sprite_anim_step[i]) == -1) {
             switch (s.sprite_anim_end[i]) {
-            case 0:
-                s.sprite_anim_step[i] = 1;
-                break;
-            case 2:
-                s.sprite_anim[i] = 0;
-                break;
+            case 0: s.sprite_anim_step[i] = 1; break;
+            case 2: s.sprite_anim[i] = 0; break;
             default:  // 1, and any value that never occurs: the sparkle is done
                 s.sprite_anim_step[i] = 0;
                 sprite_off(p, slot);

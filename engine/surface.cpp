@@ -21,7 +21,9 @@ void surface::set(std::int32_t x, std::int32_t y, pixel p) {
     px_[static_cast<std::size_t>(y) * w_ + x] = p;
 }
 
-void surface::fill(pixel p) { std::fill(px_.begin(), px_.end(), p); }
+void surface::fill(pixel p) {
+    std::fill(px_.begin(), px_.end(), p);
+}
 
 void surface::fill_rect(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, pixel p) {
     copy_rect r = clip_copy(x, y, w, h, x, y, w_, h_, w_, h_);
@@ -37,9 +39,9 @@ void surface::resize(std::int32_t w, std::int32_t h) {
     *this = std::move(bigger);
 }
 
-copy_rect clip_copy(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h,
-                    std::int64_t sx, std::int64_t sy, std::int32_t dst_w, std::int32_t dst_h,
-                    std::int32_t src_w, std::int32_t src_h) {
+copy_rect clip_copy(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h, std::int64_t sx,
+                    std::int64_t sy, std::int32_t dst_w, std::int32_t dst_h, std::int32_t src_w,
+                    std::int32_t src_h) {
     if (w <= 0 || h <= 0) return {};
     // Trim one axis so that [pos, pos + len) lies in [0, dst_len) and [spos, spos + len) in
     // [0, src_len), moving both ends together.
@@ -98,8 +100,10 @@ void surface::stretch(std::int32_t x, std::int32_t y, std::int32_t w, std::int32
     if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0 || &src == this) return;
     // The destination pixels that lie on this picture; each takes the source pixel under its
     // centre.
-    std::int64_t x0 = std::max<std::int64_t>(x, 0), x1 = std::min<std::int64_t>(std::int64_t{x} + w, w_);
-    std::int64_t y0 = std::max<std::int64_t>(y, 0), y1 = std::min<std::int64_t>(std::int64_t{y} + h, h_);
+    std::int64_t x0 = std::max<std::int64_t>(x, 0),
+                 x1 = std::min<std::int64_t>(std::int64_t{x} + w, w_);
+    std::int64_t y0 = std::max<std::int64_t>(y, 0),
+                 y1 = std::min<std::int64_t>(std::int64_t{y} + h, h_);
     for (std::int64_t dy = y0; dy < y1; ++dy) {
         std::int64_t py = sy + ((dy - y) * 2 + 1) * sh / (2 * std::int64_t{h});
         if (py < 0 || py >= src.h_) continue;

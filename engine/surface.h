@@ -14,19 +14,25 @@ using pixel = std::uint32_t;
 constexpr pixel rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return (pixel{r} << 16) | (pixel{g} << 8) | pixel{b};
 }
-constexpr std::uint8_t red_of(pixel p) { return static_cast<std::uint8_t>(p >> 16); }
-constexpr std::uint8_t green_of(pixel p) { return static_cast<std::uint8_t>(p >> 8); }
-constexpr std::uint8_t blue_of(pixel p) { return static_cast<std::uint8_t>(p); }
+constexpr std::uint8_t red_of(pixel p) {
+    return static_cast<std::uint8_t>(p >> 16);
+}
+constexpr std::uint8_t green_of(pixel p) {
+    return static_cast<std::uint8_t>(p >> 8);
+}
+constexpr std::uint8_t blue_of(pixel p) {
+    return static_cast<std::uint8_t>(p);
+}
 
 // The raster operations the game uses, with the values the platform gives them.
-inline constexpr std::uint32_t srccopy = 0x00CC0020;  // the source replaces the destination
-inline constexpr std::uint32_t srcpaint = 0x00EE0086; // the source is OR-ed onto the destination
+inline constexpr std::uint32_t srccopy = 0x00CC0020;   // the source replaces the destination
+inline constexpr std::uint32_t srcpaint = 0x00EE0086;  // the source is OR-ed onto the destination
 
 class surface;
 
 // Anything the game copies pictures onto: a memory surface or the window.
 class paint_target {
-public:
+  public:
     virtual ~paint_target() = default;
     virtual std::int32_t width() const = 0;
     virtual std::int32_t height() const = 0;
@@ -46,7 +52,7 @@ public:
 
 // A memory picture. Pixels outside it read as black and are never written.
 class surface : public paint_target {
-public:
+  public:
     surface() = default;
     surface(std::int32_t w, std::int32_t h, pixel fill = 0);
 
@@ -74,7 +80,7 @@ public:
 
     bool operator==(const surface& o) const { return w_ == o.w_ && h_ == o.h_ && px_ == o.px_; }
 
-private:
+  private:
     std::int32_t w_ = 0, h_ = 0;
     std::vector<pixel> px_;
 };
@@ -85,8 +91,8 @@ struct copy_rect {
     std::int32_t x = 0, y = 0, sx = 0, sy = 0, w = 0, h = 0;
     bool empty() const { return w <= 0 || h <= 0; }
 };
-copy_rect clip_copy(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h,
-                    std::int64_t sx, std::int64_t sy, std::int32_t dst_w, std::int32_t dst_h,
-                    std::int32_t src_w, std::int32_t src_h);
+copy_rect clip_copy(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h, std::int64_t sx,
+                    std::int64_t sy, std::int32_t dst_w, std::int32_t dst_h, std::int32_t src_w,
+                    std::int32_t src_h);
 
 }  // namespace glim

@@ -47,9 +47,7 @@ void blit_effect(program& p, const surface& source, paint_target& destination,
     reseed_from_clock(p);
     const std::int32_t sw = p.run.screen_w, sh = p.run.screen_h;
     switch (effect) {
-    case 1:
-        random_blocks(p, source, destination);
-        break;
+    case 1: random_blocks(p, source, destination); break;
     case 2:  // rows from the top down and from the bottom up, two per step
         for (std::int32_t i = 0; i <= sh; i += 2) {
             destination.blit(0, i, sw, 1, source, 0, i, srccopy);
@@ -71,8 +69,7 @@ void blit_effect(program& p, const surface& source, paint_target& destination,
             wait_ms(p.sys, 4);
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

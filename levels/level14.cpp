@@ -23,6 +23,8 @@ constexpr brick_grid_t layout = layout_from_rows({
 });
 }  // namespace
 
-void level14(brick_grid_t& g) { g = layout; }
+void level14(brick_grid_t& g) {
+    g = layout;
+}
 
 }  // namespace glim

@@ -10,4 +10,4 @@ namespace glim {
 char ansi_upper(char c);
 std::string ansi_upper(std::string_view s);
 
-} // namespace glim
+}  // namespace glim

@@ -5,7 +5,9 @@
 namespace glim {
 
 namespace {
-bool is_skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool is_skipped(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 // The text with every skipped character removed, so that "7 30" reads as 730.
 std::string squeeze(std::string_view text) {
@@ -21,10 +23,14 @@ double read_radix(const std::string& s, std::size_t pos, int radix) {
     for (; pos < s.size(); ++pos) {
         int d;
         char c = s[pos];
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (radix == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (radix == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else break;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (radix == 16 && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (radix == 16 && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            break;
         if (d >= radix) break;
         v = v * radix + d;
     }

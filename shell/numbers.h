@@ -13,7 +13,9 @@ namespace glim {
 
 // Nearest integer, halves to even (44.5 -> 44, 275.5 -> 276). The caller must pass a value that
 // fits; use to_int32_checked where it may not.
-inline std::int32_t round_even(double v) { return static_cast<std::int32_t>(std::nearbyint(v)); }
+inline std::int32_t round_even(double v) {
+    return static_cast<std::int32_t>(std::nearbyint(v));
+}
 
 // The same, or nothing when the rounded value lies outside the 32-bit signed range (or is NaN).
 inline std::optional<std::int32_t> to_int32_checked(double v) {
@@ -24,10 +26,14 @@ inline std::optional<std::int32_t> to_int32_checked(double v) {
 }
 
 // Int(v): the largest integer not above v.
-inline std::int32_t vb_int(double v) { return static_cast<std::int32_t>(std::floor(v)); }
+inline std::int32_t vb_int(double v) {
+    return static_cast<std::int32_t>(std::floor(v));
+}
 
 // A 16-bit signed value after wrapping, as 16-bit arithmetic leaves it.
-inline std::int16_t wrap16(std::int32_t v) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(v)); }
+inline std::int16_t wrap16(std::int32_t v) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(v));
+}
 
 // Reads the number that a text begins with: blanks, tabs and line feeds are skipped wherever
 // they stand; then an optional sign, digits, an optional decimal point (always '.') with digits

@@ -15,7 +15,7 @@ std::int16_t key_code(std::size_t i) {
 std::int16_t code_of(char c) {
     return static_cast<std::uint8_t>(c);
 }
-} // namespace
+}  // namespace
 
 void scramble_password(config_settings& config) {
     config.misc.clear();
@@ -42,4 +42,4 @@ void unscramble_password(config_settings& config) {
     }
 }
 
-} // namespace glim
+}  // namespace glim

@@ -11,4 +11,4 @@ void scramble_password(config_settings& config);
 // password := plain form of misc (empty for an empty misc).
 void unscramble_password(config_settings& config);
 
-} // namespace glim
+}  // namespace glim

@@ -7,7 +7,7 @@
 namespace glim {
 
 class random_source {
-public:
+  public:
     // A 24-bit linear congruential generator: cheap, deterministic for a seed, and every draw
     // is an exact multiple of 2^-24, so it is exact in single precision and never reaches 1.
     float next() {
@@ -23,7 +23,7 @@ public:
         state_ = ((((clock ^ (clock >> 16)) & 0xFFFFu) << 8) | (state_ & 0xFFu)) & 0xFFFFFFu;
     }
 
-private:
+  private:
     std::uint32_t state_ = 0x50000u;
 };
 

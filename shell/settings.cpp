@@ -37,18 +37,14 @@ bool is_hex_digit(char c) {
 bool begins_with_number(const std::string& text) {
     std::string s;
     for (char c : text)
-        if (!is_blank(c))
-            s.push_back(c);
+        if (!is_blank(c)) s.push_back(c);
     if (s.size() >= 3 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h')
-            return is_hex_digit(s[2]);
-        if (s[1] == 'O' || s[1] == 'o')
-            return s[2] >= '0' && s[2] <= '7';
+        if (s[1] == 'H' || s[1] == 'h') return is_hex_digit(s[2]);
+        if (s[1] == 'O' || s[1] == 'o') return s[2] >= '0' && s[2] <= '7';
         return false;
     }
     std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
-    if (i < s.size() && is_digit(s[i]))
-        return true;
+    if (i < s.size() && is_digit(s[i])) return true;
     return i + 1 < s.size() && s[i] == '.' && is_digit(s[i + 1]);
 }
 
@@ -56,8 +52,7 @@ bool begins_with_number(const std::string& text) {
 // only ever writes decimal integers here; for a text that holds no number, or one beyond the
 // 32-bit range, the key's default keeps the program usable.
 std::int32_t stored_integer(const std::string& text, std::int32_t def) {
-    if (!begins_with_number(text))
-        return def;
+    if (!begins_with_number(text)) return def;
     return to_int32_checked(read_number(text)).value_or(def);
 }
 
@@ -68,7 +63,7 @@ std::string read_key(settings_store& store, const std::string& key, const std::s
 void write_key(settings_store& store, const std::string& key, const std::string& value) {
     store.save_setting(settings_application, settings_section, key, value);
 }
-} // namespace
+}  // namespace
 
 void load_settings(config_settings& config, settings_store& store, system_api& sys) {
     std::string path = read_key(store, "install_path", "empty");
@@ -76,8 +71,7 @@ void load_settings(config_settings& config, settings_store& store, system_api& s
         sys.message_box(missing_folder_message, missing_folder_title, 0);
         sys.end_program();
     }
-    if (path.empty() || path.back() != '\\')
-        path += '\\';
+    if (path.empty() || path.back() != '\\') path += '\\';
     config.app_path = path;
 
     for (std::size_t k = 1; k <= 10; ++k)
@@ -113,4 +107,4 @@ void store_new_password(config_settings& config, settings_store& store,
     write_key(store, "misc", config.misc);
 }
 
-} // namespace glim
+}  // namespace glim

@@ -26,4 +26,4 @@ void save_settings(config_settings& config, settings_store& store);
 void store_new_password(config_settings& config, settings_store& store,
                         const std::string& new_password);
 
-} // namespace glim
+}  // namespace glim

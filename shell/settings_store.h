@@ -16,4 +16,4 @@ class settings_store {
                               const std::string& key, const std::string& value) = 0;
 };
 
-} // namespace glim
+}  // namespace glim

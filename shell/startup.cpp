@@ -29,12 +29,10 @@ void run_main(std::string_view args, config_settings& config, run_state& run, se
     if (mode == "/C") {
         host.show_configuration();
     } else if (mode == "/S") {
-        if (!check_not_running(sys, saver_caption))
-            return;
+        if (!check_not_running(sys, saver_caption)) return;
         run.running = true;
         host.show_screensaver();
-        while (run.running)
-            sys.process_events();
+        while (run.running) sys.process_events();
         sys.end_program();
     } else if (mode == "/P") {
         run.parent_hwnd = read_handle(args);
@@ -45,4 +43,4 @@ void run_main(std::string_view args, config_settings& config, run_state& run, se
     }
 }
 
-} // namespace glim
+}  // namespace glim

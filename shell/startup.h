@@ -17,10 +17,10 @@ namespace glim {
 class shell_host {
   public:
     virtual ~shell_host() = default;
-    virtual void show_configuration() = 0; // frm_configuration, modeless
-    virtual void show_screensaver() = 0;   // frm_screensaver, modeless; returns at once
-    virtual void load_preview() = 0;       // frm_preview, loaded and not shown
-    virtual void show_new_password() = 0;  // frm_newpassword, modeless
+    virtual void show_configuration() = 0;  // frm_configuration, modeless
+    virtual void show_screensaver() = 0;    // frm_screensaver, modeless; returns at once
+    virtual void load_preview() = 0;        // frm_preview, loaded and not shown
+    virtual void show_new_password() = 0;   // frm_newpassword, modeless
 };
 
 // The caption by which a saver run in progress is recognised.
@@ -39,4 +39,4 @@ std::int32_t read_handle(std::string_view args);
 void run_main(std::string_view args, config_settings& config, run_state& run, settings_store& store,
               system_api& sys, shell_host& host);
 
-} // namespace glim
+}  // namespace glim

@@ -4,6 +4,8 @@
 
 namespace glim {
 
-double option_value::as_number() const { return is_text ? read_number(text) : number; }
+double option_value::as_number() const {
+    return is_text ? read_number(text) : number;
+}
 
 }  // namespace glim

@@ -29,8 +29,8 @@ inline constexpr const char* settings_application = "Tarvo Glimbrook Screen Save
 inline constexpr const char* settings_section = "Config";
 
 struct config_settings {
-    std::string app_path;                     // installation folder, ends in '\'
-    std::array<std::string, 11> hiscore_name; // places 1 to 10; 0 is no place
+    std::string app_path;                      // installation folder, ends in '\'
+    std::array<std::string, 11> hiscore_name;  // places 1 to 10; 0 is no place
     std::array<std::int32_t, 11> hiscore_value{};
     option_value music_on;
     option_value soundfx_on;

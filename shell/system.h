@@ -77,4 +77,4 @@ class system_api {
     virtual float twips_per_pixel_y() = 0;
 };
 
-} // namespace glim
+}  // namespace glim

@@ -9,9 +9,9 @@
 namespace glim {
 
 namespace {
-constexpr std::uint32_t spi_true = 0xFFFFFFFFu; // -1, as the flag calls pass true
+constexpr std::uint32_t spi_true = 0xFFFFFFFFu;  // -1, as the flag calls pass true
 constexpr std::size_t registry_buffer_size = 255;
-} // namespace
+}  // namespace
 
 void set_saver_running(system_api& sys) {
     std::int32_t previous = 0;
@@ -42,11 +42,9 @@ bool check_use_password(system_api& sys) {
 
 std::string get_registry_value(system_api& sys, std::int32_t root, const std::string& sub_key,
                                const std::string& value_name) {
-    if (root < hkey_classes_root || root > hkey_dyn_data)
-        return {};
+    if (root < hkey_classes_root || root > hkey_dyn_data) return {};
     std::uintptr_t key = 0;
-    if (sys.reg_open_key(root, sub_key, 0, key_read, &key) != reg_error_success)
-        return {};
+    if (sys.reg_open_key(root, sub_key, 0, key_read, &key) != reg_error_success) return {};
 
     std::uint32_t size = registry_buffer_size;
     std::uint32_t type = 0;
@@ -56,15 +54,14 @@ std::string get_registry_value(system_api& sys, std::int32_t root, const std::st
         std::string text(buffer.begin(), buffer.end());
         if (type == reg_type_dword) {
             double v = buffer[0] + 256.0 * buffer[1] + 65536.0 * buffer[2] + 16777216.0 * buffer[3];
-            float stored = static_cast<float>(v); // above 2^24 not every value is exact
+            float stored = static_cast<float>(v);  // above 2^24 not every value is exact
             char digits[32];
             std::snprintf(digits, sizeof digits, "%03.0f", static_cast<double>(stored));
             text = digits;
         }
         // size - 1 characters: a string without its terminating zero. A reported size of 0
         // leaves nothing to take.
-        if (size > 0)
-            result = text.substr(0, std::min<std::size_t>(size - 1, text.size()));
+        if (size > 0) result = text.substr(0, std::min<std::size_t>(size - 1, text.size()));
     }
     sys.reg_close_key(key);
     return result;
@@ -101,4 +98,4 @@ bool check_not_running(system_api& sys, const std::string& caption) {
     return sys.find_window(caption) == 0;
 }
 
-} // namespace glim
+}  // namespace glim

@@ -45,4 +45,4 @@ void wait_ms(system_api& sys, std::int32_t ms);
 // True when no top-level window has exactly this caption.
 bool check_not_running(system_api& sys, const std::string& caption);
 
-} // namespace glim
+}  // namespace glim

@@ -8,17 +8,20 @@ namespace {
 
 constexpr double small = 8.25;
 
-constexpr config_control label(const char* name, const char* caption, int left, int top,
-                               int width, std::uint32_t fore, int tab, const char* tooltip) {
-    return {name, -1, config_kind::label, caption, left, top, width, 225, fore, false, small, true,
-            tab, tooltip, true, true};
+constexpr config_control label(const char* name, const char* caption, int left, int top, int width,
+                               std::uint32_t fore, int tab, const char* tooltip) {
+    return {name,    -1,      config_kind::label,
+            caption, left,    top,
+            width,   225,     fore,
+            false,   small,   true,
+            tab,     tooltip, true,
+            true};
 }
 
-constexpr config_control button(const char* name, config_kind kind, const char* caption,
-                                int left, int top, int width, int height, int tab,
-                                const char* tooltip) {
-    return {name, -1, kind, caption, left, top, width, height, colour_green, false, small, false,
-            tab, tooltip, true, true};
+constexpr config_control button(const char* name, config_kind kind, const char* caption, int left,
+                                int top, int width, int height, int tab, const char* tooltip) {
+    return {name,         -1,    kind,  caption, left, top,     width, height,
+            colour_green, false, small, false,   tab,  tooltip, true,  true};
 }
 
 }  // namespace
@@ -77,7 +80,9 @@ int check_state_for(const option_value& stored) {
     return (n && *n == 0) ? 0 : 1;
 }
 
-int option_for_speed(std::int32_t speed) { return speed >= 1 && speed <= 3 ? speed : 0; }
+int option_for_speed(std::int32_t speed) {
+    return speed >= 1 && speed <= 3 ? speed : 0;
+}
 
 void apply_configuration(config_settings& config, int check1, int check2, bool option1,
                          bool option2, bool option3) {

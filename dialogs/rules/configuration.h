@@ -41,7 +41,7 @@ struct config_control {
     bool transparent;              // labels without a background of their own
     double points;                 // font size; every font is "MS Sans Serif"
     bool bold;
-    int tab_index;  // -1: cannot take the focus
+    int tab_index;        // -1: cannot take the focus
     const char* tooltip;  // null for none
     bool hand_cursor;
     bool visible;

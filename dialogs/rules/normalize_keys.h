@@ -45,4 +45,4 @@ inline constexpr const char* wrong_password_text =
 inline constexpr const char* wrong_password_title = "Passwords";
 inline constexpr std::uint32_t wrong_password_style = 48;
 
-} // namespace glim
+}  // namespace glim

@@ -11,9 +11,8 @@ namespace {
 
 std::int32_t to_twips(std::int32_t low, std::int32_t high, std::int16_t per_px) {
     const std::int64_t v = (static_cast<std::int64_t>(high) - low) * per_px;
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 std::int32_t to_pixels(std::int32_t twips, double per_px) {

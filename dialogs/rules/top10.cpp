@@ -2,9 +2,13 @@
 
 namespace glim {
 
-std::string score_text(std::int32_t value) { return std::to_string(value); }
+std::string score_text(std::int32_t value) {
+    return std::to_string(value);
+}
 
-std::string place_text(int row) { return std::to_string(row + 1) + ")"; }
+std::string place_text(int row) {
+    return std::to_string(row + 1) + ")";
+}
 
 std::array<top10_row, 10> top10_rows(const config_settings& config) {
     std::array<top10_row, 10> rows;

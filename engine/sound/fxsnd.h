@@ -83,7 +83,7 @@ inline constexpr std::int32_t volume_silent = -10000;
 }  // namespace fxsnd
 
 class fxsnd_control {
-public:
+  public:
     virtual ~fxsnd_control() = default;
 
     virtual void put_number(std::int32_t property, std::int32_t value) = 0;
@@ -96,12 +96,12 @@ public:
     // inside a put, so the handler runs wherever pending events are processed.
     void on_play_ended(std::function<void()> handler) { play_ended_ = std::move(handler); }
 
-protected:
+  protected:
     void raise_play_ended() {
         if (play_ended_) play_ended_();
     }
 
-private:
+  private:
     std::function<void()> play_ended_;
 };
 

@@ -19,7 +19,9 @@ std::uint16_t le16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | p[1] << 8);
 }
 
-bool is_id(const std::uint8_t* p, const char* id) { return std::memcmp(p, id, 4) == 0; }
+bool is_id(const std::uint8_t* p, const char* id) {
+    return std::memcmp(p, id, 4) == 0;
+}
 
 }  // namespace
 
@@ -54,7 +56,8 @@ std::optional<pcm_sound> parse_wav(std::span<const std::uint8_t> bytes) {
         at = body + size + (size & 1);
     }
 
-    if (!have_fmt || !have_data || format != 1 || rate == 0 || rate > 0x7fffffff) return std::nullopt;
+    if (!have_fmt || !have_data || format != 1 || rate == 0 || rate > 0x7fffffff)
+        return std::nullopt;
     if ((channels != 1 && channels != 2) || (bits != 8 && bits != 16)) return std::nullopt;
 
     const std::size_t bytes_per_value = bits / 8;

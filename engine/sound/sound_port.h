@@ -8,7 +8,7 @@
 namespace glim {
 
 class sound_port {
-public:
+  public:
     virtual ~sound_port() = default;
     // Plays one preloaded effect channel (1 to 4); a rate or extra of 0 leaves it unset.
     virtual void do_soundfx(std::int32_t channel, std::int32_t rate, std::int32_t extra) = 0;

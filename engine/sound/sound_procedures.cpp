@@ -24,7 +24,9 @@ sound_procedures::sound_procedures(config_settings& settings, random_source& ran
     FXSnd2.on_play_ended([this] { FXSnd2_PlayEnded(); });
 }
 
-sound_procedures::~sound_procedures() { FXSnd2.on_play_ended({}); }
+sound_procedures::~sound_procedures() {
+    FXSnd2.on_play_ended({});
+}
 
 void sound_procedures::do_soundfx(std::int32_t channel, std::int32_t rate, std::int32_t extra) {
     if (settings_.soundfx_on.as_number() == 0) return;

@@ -16,7 +16,7 @@
 namespace glim {
 
 class sound_procedures : public sound_port {
-public:
+  public:
     // Registers FXSnd2_PlayEnded as the music control's end-of-tune handler. `host` lets pending
     // window events run in the waits and gives the clock that reseeds the tune draw. The
     // controls, the settings and the host must outlive this object.
@@ -44,7 +44,7 @@ public:
     // 1 from the start of a tune until the music control reports its end.
     std::int32_t music_busy = 0;
 
-private:
+  private:
     void load_channel(std::int32_t channel, const char* file);
 
     config_settings& settings_;

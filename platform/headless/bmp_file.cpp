@@ -113,7 +113,8 @@ bool write_bmp(const std::string& path, const surface& s) {
     std::ofstream f(path, std::ios::binary);
     if (!f) return false;
     auto bytes = encode_bmp(s);
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    f.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(f);
 }
 

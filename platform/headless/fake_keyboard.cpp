@@ -18,7 +18,7 @@ fake_keyboard::fake_keyboard() {
         auto vk = static_cast<std::uint8_t>(c);
         scan_[static_cast<std::uint8_t>(c - 'A' + 'a')] = vk;
         scan_[vk] = static_cast<std::int16_t>(shift_state | vk);
-        unshifted_[vk] = vk; // the letter keys map to their capitals
+        unshifted_[vk] = vk;  // the letter keys map to their capitals
     }
     const char* shifted_digits = ")!@#$%^&*(";
     for (int d = 0; d <= 9; ++d)
@@ -51,10 +51,9 @@ std::int16_t fake_keyboard::vk_key_scan(std::uint8_t ch) {
 std::uint32_t fake_keyboard::map_virtual_key(std::uint32_t code, std::uint32_t map_type) {
     calls.push_back("map_virtual_key(" + std::to_string(code) + "," + std::to_string(map_type) +
                     ")");
-    if (map_type != mapvk_vk_to_char)
-        return 0;
+    if (map_type != mapvk_vk_to_char) return 0;
     auto it = unshifted_.find(code);
     return it == unshifted_.end() ? 0 : it->second;
 }
 
-} // namespace glim
+}  // namespace glim

@@ -24,8 +24,8 @@ class fake_keyboard : public keyboard_layout {
 
   private:
     void add_key(std::uint8_t vk, char plain, char shifted);
-    std::map<std::uint8_t, std::int16_t> scan_;        // character -> shift state << 8 | vk
-    std::map<std::uint32_t, std::uint32_t> unshifted_; // vk -> character without Shift
+    std::map<std::uint8_t, std::int16_t> scan_;         // character -> shift state << 8 | vk
+    std::map<std::uint32_t, std::uint32_t> unshifted_;  // vk -> character without Shift
 };
 
-} // namespace glim
+}  // namespace glim

@@ -9,8 +9,7 @@ std::string join(const std::string& name, std::initializer_list<std::string> arg
     std::string s = name + "(";
     bool first = true;
     for (const auto& a : args) {
-        if (!first)
-            s += ",";
+        if (!first) s += ",";
         s += a;
         first = false;
     }
@@ -19,13 +18,12 @@ std::string join(const std::string& name, std::initializer_list<std::string> arg
 std::string num(std::int64_t v) {
     return std::to_string(v);
 }
-} // namespace
+}  // namespace
 
 std::size_t fake_system::count(const std::string& name) const {
     std::size_t n = 0;
     for (const auto& c : calls)
-        if (c.compare(0, name.size() + 1, name + "(") == 0)
-            ++n;
+        if (c.compare(0, name.size() + 1, name + "(") == 0) ++n;
     return n;
 }
 
@@ -34,8 +32,7 @@ std::int32_t fake_system::system_parameters_info(std::uint32_t action, std::uint
     calls.push_back(join("system_parameters_info", {num(action), num(ui_param),
                                                     num(pv_param ? *pv_param : 0), num(win_ini)}));
     if (action == 97) {
-        if (spi_writes_previous && pv_param)
-            *pv_param = saver_running;
+        if (spi_writes_previous && pv_param) *pv_param = saver_running;
         saver_running = ui_param != 0 ? 1 : 0;
     } else if (action == 17) {
         saver_active = ui_param != 0 ? 1 : 0;
@@ -60,8 +57,7 @@ std::int32_t fake_system::reg_open_key(std::int32_t root, const std::string& sub
                                        std::uint32_t options, std::uint32_t access,
                                        std::uintptr_t* handle) {
     calls.push_back(join("reg_open_key", {num(root), sub_key, num(options), num(access)}));
-    if (!registry_.count({root, sub_key}))
-        return reg_error_file_not_found;
+    if (!registry_.count({root, sub_key})) return reg_error_file_not_found;
     *handle = next_handle_++;
     open_[*handle] = {root, sub_key};
     return reg_error_success;
@@ -72,18 +68,15 @@ std::int32_t fake_system::reg_query_value(std::uintptr_t handle, const std::stri
                                           std::uint32_t* size) {
     calls.push_back(join("reg_query_value", {num(handle), name, num(*size)}));
     auto key = open_.find(handle);
-    if (key == open_.end())
-        return 6; // ERROR_INVALID_HANDLE
+    if (key == open_.end()) return 6;  // ERROR_INVALID_HANDLE
     const auto& values = registry_[key->second];
     auto it = values.find(name);
-    if (it == values.end())
-        return reg_error_file_not_found;
+    if (it == values.end()) return reg_error_file_not_found;
     const registry_value& v = it->second;
     std::uint32_t room = std::min<std::uint32_t>(*size, static_cast<std::uint32_t>(buffer.size()));
     *type = v.type;
     *size = static_cast<std::uint32_t>(v.data.size());
-    if (v.data.size() > room)
-        return reg_error_more_data;
+    if (v.data.size() > room) return reg_error_more_data;
     std::copy(v.data.begin(), v.data.end(), buffer.begin());
     return reg_error_success;
 }
@@ -101,15 +94,14 @@ std::uintptr_t fake_system::find_window(const std::string& caption) {
 
 void fake_system::process_events() {
     calls.push_back("process_events()");
-    if (on_process_events)
-        on_process_events();
+    if (on_process_events) on_process_events();
 }
 
 int fake_system::message_box(const std::string& text, const std::string& title,
                              std::uint32_t style) {
     calls.push_back(join("message_box", {title, num(style)}));
     message_boxes.push_back({text, title, style});
-    return 1; // IDOK
+    return 1;  // IDOK
 }
 
 void fake_system::end_program() {
@@ -153,4 +145,4 @@ void fake_system::set_registry_dword(std::int32_t root, const std::string& sub_k
                         static_cast<std::uint8_t>(value >> 24)});
 }
 
-} // namespace glim
+}  // namespace glim

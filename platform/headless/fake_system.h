@@ -59,7 +59,7 @@ class fake_system : public system_api {
 
     // Every call in order, as "name(arg,arg,...)".
     std::vector<std::string> calls;
-    std::size_t count(const std::string& name) const; // calls whose name is name
+    std::size_t count(const std::string& name) const;  // calls whose name is name
 
     // Clock: the value timeGetTime returns, advanced by clock_step after each read.
     std::uint32_t clock = 0;
@@ -85,7 +85,7 @@ class fake_system : public system_api {
     void set_registry_value(std::int32_t root, const std::string& sub_key, const std::string& name,
                             std::uint32_t type, std::vector<std::uint8_t> data);
     void set_registry_string(std::int32_t root, const std::string& sub_key, const std::string& name,
-                             const std::string& text); // adds the zero
+                             const std::string& text);  // adds the zero
     void set_registry_dword(std::int32_t root, const std::string& sub_key, const std::string& name,
                             std::uint32_t value);
     std::size_t open_keys() const { return open_.size(); }
@@ -100,7 +100,7 @@ class fake_system : public system_api {
     std::vector<shown_box> message_boxes;
     bool ended = false;
 
-    float screen_w = 15360, screen_h = 11520; // 1024 x 768 pixels at 15 twips
+    float screen_w = 15360, screen_h = 11520;  // 1024 x 768 pixels at 15 twips
     float twips_x = 15, twips_y = 15;
 
   private:
@@ -110,4 +110,4 @@ class fake_system : public system_api {
     std::uintptr_t next_handle_ = 0x100;
 };
 
-} // namespace glim
+}  // namespace glim

@@ -17,8 +17,8 @@ void headless_window::blit_within(std::int32_t x, std::int32_t y, std::int32_t w
 }
 
 void headless_window::stretch(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
-                              const surface& src, std::int32_t sx, std::int32_t sy,
-                              std::int32_t sw, std::int32_t sh) {
+                              const surface& src, std::int32_t sx, std::int32_t sy, std::int32_t sw,
+                              std::int32_t sh) {
     if (record_copies) copies.push_back({x, y, w, h, srccopy});
     screen.stretch(x, y, w, h, src, sx, sy, sw, sh);
 }

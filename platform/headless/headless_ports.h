@@ -18,7 +18,7 @@ namespace glim {
 
 // The saver window: the screen is a memory picture of the screen's size.
 class headless_window : public window_port {
-public:
+  public:
     headless_window(std::int32_t w, std::int32_t h) : screen(w, h) {}
 
     std::int32_t width() const override { return screen.width(); }
@@ -49,7 +49,7 @@ public:
 // moved: each processing of events moves it by `ms_per_event` (so that waits end) and then runs
 // `on_process_events`, where a test plays its input.
 class headless_system : public fake_system, public event_clock {
-public:
+  public:
     headless_system() { clock = 1000; }
     std::uint32_t time_get_time() override { return clock; }
     std::int32_t get_time() override { return static_cast<std::int32_t>(clock); }
@@ -63,7 +63,7 @@ public:
 // The cursor at a scripted place: each reading takes the next scripted point while there is one,
 // then stays at `where`.
 class scripted_cursor : public cursor_port {
-public:
+  public:
     bool get_cursor_pos(point& p) override;
 
     point where;
@@ -75,7 +75,7 @@ public:
 // The name prompt: "types" the next scripted name (or `name` when the script is empty), as the
 // prompt does when it closes.
 class scripted_name_prompt : public name_prompt_port {
-public:
+  public:
     void show_name_prompt(run_state& run) override;
 
     std::string name = "Player";
@@ -86,7 +86,7 @@ public:
 // Saves into an in-memory settings store, as the saver saves into the platform's, and keeps a
 // copy of the settings of every save, oldest first.
 class recording_settings : public settings_port {
-public:
+  public:
     void save_settings(config_settings& cfg) override;
     memory_store store;
     std::vector<config_settings> saved;

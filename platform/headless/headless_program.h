@@ -24,7 +24,7 @@ struct headless_options {
 };
 
 class headless_program {
-public:
+  public:
     explicit headless_program(const headless_options& o = {});
     headless_program(std::int32_t screen_w, std::int32_t screen_h)
         : headless_program(sized(screen_w, screen_h)) {}

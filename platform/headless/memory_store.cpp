@@ -23,8 +23,7 @@ void memory_store::put(const std::string& key, const std::string& value) {
 
 std::optional<std::string> memory_store::get(const std::string& key) const {
     auto it = values_.find({settings_application, settings_section, key});
-    if (it == values_.end())
-        return std::nullopt;
+    if (it == values_.end()) return std::nullopt;
     return it->second;
 }
 
@@ -32,4 +31,4 @@ void memory_store::erase(const std::string& key) {
     values_.erase({settings_application, settings_section, key});
 }
 
-} // namespace glim
+}  // namespace glim

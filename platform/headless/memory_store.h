@@ -27,7 +27,7 @@ class memory_store : public settings_store {
     std::size_t size() const { return values_.size(); }
 
     struct access {
-        std::string app, section, key, value; // value: the default on a read, the text on a write
+        std::string app, section, key, value;  // value: the default on a read, the text on a write
         bool operator==(const access&) const = default;
     };
     std::vector<access> reads;
@@ -37,4 +37,4 @@ class memory_store : public settings_store {
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
 };
 
-} // namespace glim
+}  // namespace glim

@@ -4,10 +4,8 @@ namespace glim {
 
 std::ostream& operator<<(std::ostream& os, const fxsnd_access& a) {
     switch (a.what) {
-    case fxsnd_access::kind::events:
-        return os << "(events)";
-    case fxsnd_access::kind::get:
-        return os << a.control << " read " << a.property;
+    case fxsnd_access::kind::events: return os << "(events)";
+    case fxsnd_access::kind::get: return os << a.control << " read " << a.property;
     case fxsnd_access::kind::put:
         os << a.control << " set " << a.property << " := ";
         if (auto n = std::get_if<std::int32_t>(&a.value)) return os << *n;

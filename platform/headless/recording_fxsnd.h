@@ -30,7 +30,7 @@ std::ostream& operator<<(std::ostream& os, const fxsnd_access& a);
 using fxsnd_log = std::vector<fxsnd_access>;
 
 class recording_fxsnd : public fxsnd_control {
-public:
+  public:
     recording_fxsnd(std::string name, fxsnd_log& log) : name_(std::move(name)), log_(log) {}
 
     void put_number(std::int32_t property, std::int32_t value) override;
@@ -55,7 +55,7 @@ public:
     }
     fxsnd_access read(std::int32_t property) const;
 
-private:
+  private:
     std::string name_;
     fxsnd_log& log_;
 };
@@ -64,7 +64,7 @@ private:
 // log, runs an optional action there (an end-of-tune event arriving, say), and has a settable
 // clock.
 class recording_sound_host : public event_clock {
-public:
+  public:
     explicit recording_sound_host(fxsnd_log& log) : log_(log) {}
     void process_events() override;
     std::int32_t get_time() override { return clock; }
@@ -74,7 +74,7 @@ public:
 
     static fxsnd_access events() { return {{}, fxsnd_access::kind::events, 0, std::int32_t{0}}; }
 
-private:
+  private:
     fxsnd_log& log_;
 };
 

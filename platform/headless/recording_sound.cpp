@@ -9,11 +9,17 @@ void recording_sound::do_soundfx(std::int32_t channel, std::int32_t rate, std::i
     calls.push_back({sound_call::kind::do_soundfx, channel, rate, extra});
 }
 
-void recording_sound::init_sound() { calls.push_back({sound_call::kind::init_sound}); }
+void recording_sound::init_sound() {
+    calls.push_back({sound_call::kind::init_sound});
+}
 
-void recording_sound::handle_music() { calls.push_back({sound_call::kind::handle_music}); }
+void recording_sound::handle_music() {
+    calls.push_back({sound_call::kind::handle_music});
+}
 
-void recording_sound::sound_off() { calls.push_back({sound_call::kind::sound_off}); }
+void recording_sound::sound_off() {
+    calls.push_back({sound_call::kind::sound_off});
+}
 
 std::int16_t recording_sound::effects_state() {
     std::int16_t v = state;
@@ -38,8 +44,8 @@ std::vector<sound_call> recording_sound::of(sound_call::kind k) const {
 }
 
 std::size_t recording_sound::count(sound_call::kind k) const {
-    return static_cast<std::size_t>(
-        std::count_if(calls.begin(), calls.end(), [k](const sound_call& c) { return c.what == k; }));
+    return static_cast<std::size_t>(std::count_if(
+        calls.begin(), calls.end(), [k](const sound_call& c) { return c.what == k; }));
 }
 
 }  // namespace glim

@@ -12,7 +12,14 @@
 namespace glim {
 
 struct sound_call {
-    enum class kind { do_soundfx, init_sound, handle_music, sound_off, effects_state, set_music_busy };
+    enum class kind {
+        do_soundfx,
+        init_sound,
+        handle_music,
+        sound_off,
+        effects_state,
+        set_music_busy
+    };
     kind what;
     // do_soundfx: channel, rate, extra; set_music_busy: the value in a; effects_state: the
     // value reported in a.
@@ -21,7 +28,7 @@ struct sound_call {
 };
 
 class recording_sound : public sound_port {
-public:
+  public:
     void do_soundfx(std::int32_t channel, std::int32_t rate, std::int32_t extra) override;
     void init_sound() override;
     void handle_music() override;

@@ -10,8 +10,16 @@ namespace {
 
 // A 3 x 5 font for the digits, one row of three bits per line, top first.
 constexpr std::array<std::array<std::uint8_t, 5>, 10> digit_font{{
-    {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 3, 1, 7}, {5, 5, 7, 1, 1},
-    {7, 4, 7, 1, 7}, {7, 4, 7, 5, 7}, {7, 1, 2, 2, 2}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7},
+    {7, 5, 5, 5, 7},
+    {2, 6, 2, 2, 7},
+    {7, 1, 7, 4, 7},
+    {7, 1, 3, 1, 7},
+    {5, 5, 7, 1, 1},
+    {7, 4, 7, 1, 7},
+    {7, 4, 7, 5, 7},
+    {7, 1, 2, 2, 2},
+    {7, 5, 7, 5, 7},
+    {7, 5, 7, 1, 7},
 }};
 
 void draw_digit(surface& s, int x, int y, int d, int sx, int sy, pixel colour) {
@@ -24,12 +32,18 @@ pixel from_hue(double hue, double sat, double val) {
     double c = val * sat, h = std::fmod(hue, 360.0) / 60.0;
     double x = c * (1 - std::fabs(std::fmod(h, 2.0) - 1));
     double r = 0, g = 0, b = 0;
-    if (h < 1) r = c, g = x;
-    else if (h < 2) r = x, g = c;
-    else if (h < 3) g = c, b = x;
-    else if (h < 4) g = x, b = c;
-    else if (h < 5) r = x, b = c;
-    else r = c, b = x;
+    if (h < 1)
+        r = c, g = x;
+    else if (h < 2)
+        r = x, g = c;
+    else if (h < 3)
+        g = c, b = x;
+    else if (h < 4)
+        g = x, b = c;
+    else if (h < 5)
+        r = x, b = c;
+    else
+        r = c, b = x;
     double m = val - c;
     auto ch = [m](double v) { return static_cast<std::uint8_t>(std::lround((v + m) * 255)); };
     return rgb(ch(r), ch(g), ch(b));
@@ -56,9 +70,9 @@ void draw_paddle(surface& s, int k) {
     s.fill_rect(x0 + 20, 11, 5, 30, rgb(230, 200, 170));  // arms up to the bar
     s.fill_rect(x0 + 64, 11, 5, 30, rgb(230, 200, 170));
     draw_disc(s, x0 + 44, 38, 11, rgb(240, 210, 180));   // head
-    s.fill_rect(x0 + 32, 22, 25, 8, rgb(200, 30, 40));    // cap
-    s.fill_rect(x0 + 26, 50, 37, 45, rgb(200, 30, 40));   // coat
-    s.fill_rect(x0 + 26, 70, 37, 5, rgb(30, 30, 30));     // belt
+    s.fill_rect(x0 + 32, 22, 25, 8, rgb(200, 30, 40));   // cap
+    s.fill_rect(x0 + 26, 50, 37, 45, rgb(200, 30, 40));  // coat
+    s.fill_rect(x0 + 26, 70, 37, 5, rgb(30, 30, 30));    // belt
     int stride = (k % 2 == 0) ? 6 : -6;
     int lean = (k < 2) ? 3 : -3;
     s.fill_rect(x0 + 30 + stride + lean, 95, 9, 28, rgb(60, 40, 30));
@@ -89,7 +103,8 @@ surface make_test_sheet() {
     }
 
     // Score digits at (370 + 16d, 61), 16 x 14.
-    for (int d = 0; d < 10; ++d) draw_digit(s, 370 + 16 * d + 3, 61 + 2, d, 3, 2, rgb(255, 230, 120));
+    for (int d = 0; d < 10; ++d)
+        draw_digit(s, 370 + 16 * d + 3, 61 + 2, d, 3, 2, rgb(255, 230, 120));
 
     // Brick tiles at (32k, 128): each in its own hue, lit from the top left, with its number.
     for (int k = 0; k < 20; ++k) {

@@ -27,7 +27,7 @@ class fxsnd_control_win32;
 
 // The name prompt of a top-10 entry, shown modally over the saver.
 class win32_name_prompt : public name_prompt_port {
-public:
+  public:
     void show_name_prompt(run_state& run) override;
 };
 

@@ -126,10 +126,18 @@ BOOL CALLBACK collect_enabled_window(HWND h, LPARAM lp) {
 
 }  // namespace
 
-double twips_per_pixel_x() { return 1440.0 / dpi(LOGPIXELSX); }
-double twips_per_pixel_y() { return 1440.0 / dpi(LOGPIXELSY); }
-int twips_to_px_x(double t) { return static_cast<int>(std::nearbyint(t / twips_per_pixel_x())); }
-int twips_to_px_y(double t) { return static_cast<int>(std::nearbyint(t / twips_per_pixel_y())); }
+double twips_per_pixel_x() {
+    return 1440.0 / dpi(LOGPIXELSX);
+}
+double twips_per_pixel_y() {
+    return 1440.0 / dpi(LOGPIXELSY);
+}
+int twips_to_px_x(double t) {
+    return static_cast<int>(std::nearbyint(t / twips_per_pixel_x()));
+}
+int twips_to_px_y(double t) {
+    return static_cast<int>(std::nearbyint(t / twips_per_pixel_y()));
+}
 
 COLORREF to_colorref(std::uint32_t c) {
     if (c & 0x80000000u) return GetSysColor(static_cast<int>(c & 0xFFu));
@@ -154,7 +162,9 @@ void wait_for_events(std::uint32_t ms) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
 }
 
-void end_program() { ExitProcess(0); }
+void end_program() {
+    ExitProcess(0);
+}
 
 int message_box(const std::string& text, const std::string& title, unsigned style, HWND owner) {
     return MessageBoxA(owner, text.c_str(), title.c_str(), style);
@@ -164,7 +174,9 @@ void shell_open(HWND owner, const std::string& file) {
     ShellExecuteA(owner, nullptr, file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-int loaded_form_count() { return g_loaded_forms; }
+int loaded_form_count() {
+    return g_loaded_forms;
+}
 
 // ---- control ----
 
@@ -179,8 +191,10 @@ std::string control::text() const {
 
 void control::set_text(const std::string& t) {
     caption_ = t;
-    if (hwnd_) SetWindowTextA(hwnd_, t.c_str());
-    else if (owner_ && owner_->hwnd()) InvalidateRect(owner_->hwnd(), &rect_, TRUE);
+    if (hwnd_)
+        SetWindowTextA(hwnd_, t.c_str());
+    else if (owner_ && owner_->hwnd())
+        InvalidateRect(owner_->hwnd(), &rect_, TRUE);
 }
 
 int control::value() const {
@@ -201,15 +215,19 @@ void control::set_value(int v) {
 void control::set_fore_color(std::uint32_t c) {
     if (fore_ == c) return;
     fore_ = c;
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
-    else if (owner_ && owner_->hwnd()) InvalidateRect(owner_->hwnd(), &rect_, TRUE);
+    if (hwnd_)
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    else if (owner_ && owner_->hwnd())
+        InvalidateRect(owner_->hwnd(), &rect_, TRUE);
 }
 
 void control::set_visible(bool v) {
     if (visible_ == v) return;
     visible_ = v;
-    if (hwnd_) ShowWindow(hwnd_, v ? SW_SHOWNA : SW_HIDE);
-    else if (owner_ && owner_->hwnd()) InvalidateRect(owner_->hwnd(), &rect_, TRUE);
+    if (hwnd_)
+        ShowWindow(hwnd_, v ? SW_SHOWNA : SW_HIDE);
+    else if (owner_ && owner_->hwnd())
+        InvalidateRect(owner_->hwnd(), &rect_, TRUE);
 }
 
 void control::move_px(int left, int top, int width, int height) {
@@ -296,10 +314,10 @@ void form::create_window() {
     if (design_.topmost_popup) SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     if (design_.icon) {
         HINSTANCE inst = GetModuleHandleA(nullptr);
-        auto big = static_cast<HICON>(LoadImageA(inst, MAKEINTRESOURCEA(design_.icon), IMAGE_ICON,
-                                                 32, 32, 0));
-        auto small = static_cast<HICON>(LoadImageA(inst, MAKEINTRESOURCEA(design_.icon),
-                                                   IMAGE_ICON, 16, 16, 0));
+        auto big = static_cast<HICON>(
+            LoadImageA(inst, MAKEINTRESOURCEA(design_.icon), IMAGE_ICON, 32, 32, 0));
+        auto small = static_cast<HICON>(
+            LoadImageA(inst, MAKEINTRESOURCEA(design_.icon), IMAGE_ICON, 16, 16, 0));
         if (big) SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
         if (small) SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
     }
@@ -322,7 +340,10 @@ void form::create_controls() {
         DWORD style = WS_CHILD | (c.visible_ ? WS_VISIBLE : 0);
         DWORD ex = 0;
         switch (d.kind) {
-        case control_kind::check_box: cls = "BUTTON"; style |= BS_AUTOCHECKBOX; break;
+        case control_kind::check_box:
+            cls = "BUTTON";
+            style |= BS_AUTOCHECKBOX;
+            break;
         case control_kind::option_button:
             cls = "BUTTON";
             style |= BS_AUTORADIOBUTTON | (first_option ? WS_GROUP : 0);
@@ -342,10 +363,9 @@ void form::create_controls() {
         }
         if (d.tab_index >= 0) style |= WS_TABSTOP;
         if (cls) {
-            c.hwnd_ = CreateWindowExA(ex, cls, c.caption_.c_str(), style, c.rect_.left,
-                                      c.rect_.top, c.rect_.right - c.rect_.left,
-                                      c.rect_.bottom - c.rect_.top, hwnd_,
-                                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+            c.hwnd_ = CreateWindowExA(ex, cls, c.caption_.c_str(), style, c.rect_.left, c.rect_.top,
+                                      c.rect_.right - c.rect_.left, c.rect_.bottom - c.rect_.top,
+                                      hwnd_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                       GetModuleHandleA(nullptr), nullptr);
             SendMessageA(c.hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(d.font)), FALSE);
             if (d.kind == control_kind::picture_box)
@@ -361,8 +381,7 @@ void form::create_controls() {
             HDC dc = GetDC(hwnd_);
             HGDIOBJ old = SelectObject(dc, font_for(d.font));
             SIZE sz{};
-            GetTextExtentPoint32A(dc, c.caption_.c_str(), static_cast<int>(c.caption_.size()),
-                                  &sz);
+            GetTextExtentPoint32A(dc, c.caption_.c_str(), static_cast<int>(c.caption_.size()), &sz);
             SelectObject(dc, old);
             ReleaseDC(hwnd_, dc);
             c.rect_.right = c.rect_.left + sz.cx;
@@ -555,15 +574,14 @@ void form::focus_next(bool backwards) {
         if (c.hwnd_ && c.design_.tab_index >= 0 && c.visible_ && IsWindowEnabled(c.hwnd_))
             order.push_back(&c);
     if (order.empty()) return;
-    std::sort(order.begin(), order.end(), [](control* a, control* b) {
-        return a->design_.tab_index < b->design_.tab_index;
-    });
+    std::sort(order.begin(), order.end(),
+              [](control* a, control* b) { return a->design_.tab_index < b->design_.tab_index; });
     HWND focus = GetFocus();
     std::size_t at = 0;
     for (std::size_t i = 0; i < order.size(); ++i)
         if (order[i]->hwnd_ == focus) at = i + (backwards ? order.size() : 0);
-    std::size_t next = backwards ? (at + order.size() - 1) % order.size()
-                                 : (focus ? (at + 1) % order.size() : 0);
+    std::size_t next =
+        backwards ? (at + order.size() - 1) % order.size() : (focus ? (at + 1) % order.size() : 0);
     SetFocus(order[next]->hwnd_);
     if (order[next]->design_.kind == control_kind::text_box)
         SendMessageA(order[next]->hwnd_, EM_SETSEL, 0, -1);
@@ -700,14 +718,18 @@ LRESULT form::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
         control* c = painted_control_at(p);
         control* was = pressed_;
         pressed_ = nullptr;
-        if (c && c == was) control_click(*c);
-        else if (!c && !was) Form_Click();
+        if (c && c == was)
+            control_click(*c);
+        else if (!c && !was)
+            Form_Click();
         return 0;
     }
     case WM_MOUSEMOVE: {
         POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-        if (control* c = painted_control_at(p)) control_mouse_move(*c);
-        else Form_MouseMove();
+        if (control* c = painted_control_at(p))
+            control_mouse_move(*c);
+        else
+            Form_MouseMove();
         return 0;
     }
     case WM_APP + 2:
@@ -724,23 +746,16 @@ LRESULT form::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
             GetCursorPos(&p);
             ScreenToClient(h, &p);
             control* c = painted_control_at(p);
-            SetCursor(c && c->design_.hand_cursor ? hand_cursor()
-                                                  : LoadCursor(nullptr, IDC_ARROW));
+            SetCursor(c && c->design_.hand_cursor ? hand_cursor() : LoadCursor(nullptr, IDC_ARROW));
             return TRUE;
         }
         break;
     case WM_ACTIVATE:
         if (LOWORD(wp) != WA_INACTIVE) PostMessageA(h, msg_activate, 0, 0);
         break;
-    case msg_activate:
-        Form_Activate();
-        return 0;
-    case WM_TIMER:
-        timer_tick(static_cast<unsigned>(wp));
-        return 0;
-    case WM_CLOSE:
-        unload();
-        return 0;
+    case msg_activate: Form_Activate(); return 0;
+    case WM_TIMER: timer_tick(static_cast<unsigned>(wp)); return 0;
+    case WM_CLOSE: unload(); return 0;
     default: break;
     }
     return DefWindowProcA(h, msg, wp, lp);

@@ -73,14 +73,14 @@ struct control_design {
     std::uint32_t back = sys_button_face;
     bool transparent = false;  // labels: no background of their own
     align text_align = align::left;
-    bool border = false;       // labels: a single-line border; images and picture boxes: sunken
-    bool password = false;     // text boxes: show every character as '*'
+    bool border = false;    // labels: a single-line border; images and picture boxes: sunken
+    bool password = false;  // text boxes: show every character as '*'
     bool default_button = false;
     const char* tooltip = nullptr;
     bool hand_cursor = false;
-    int picture = 0;           // images: bitmap resource id
+    int picture = 0;  // images: bitmap resource id
     bool visible = true;
-    bool auto_size = false;    // labels: sized to their text
+    bool auto_size = false;  // labels: sized to their text
 };
 
 struct form_design {
@@ -95,7 +95,7 @@ struct form_design {
 class form;
 
 class control {
-public:
+  public:
     const control_design& design() const { return design_; }
     const char* name() const { return design_.name; }
     HWND hwnd() const { return hwnd_; }
@@ -113,7 +113,7 @@ public:
     void move_px(int left, int top, int width, int height);
     void set_focus();
 
-private:
+  private:
     friend class form;
     control_design design_;
     form* owner_ = nullptr;
@@ -125,7 +125,7 @@ private:
 };
 
 class form {
-public:
+  public:
     form(form_design design, std::vector<control_design> controls);
     virtual ~form();
     form(const form&) = delete;
@@ -175,10 +175,10 @@ public:
     // Key routing done before the message is dispatched; true when it was consumed.
     bool pre_translate(MSG& msg);
 
-protected:
+  protected:
     virtual LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp);
 
-private:
+  private:
     void create_window();
     void create_controls();
     void paint(HDC dc);
@@ -189,11 +189,10 @@ private:
     HBRUSH brush_for(std::uint32_t colour);
     void destroy_window();
 
-public:
+  public:
     std::vector<control*> controls_for_group();
 
-private:
-
+  private:
     form_design design_;
     std::vector<control> controls_;
     std::vector<std::pair<font_spec, HFONT>> fonts_;

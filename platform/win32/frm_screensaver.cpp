@@ -37,10 +37,18 @@ void frm_screensaver::Form_Load() {
     saver_form_load(p, *this);
 }
 
-void frm_screensaver::Form_Activate() { saver_form_activate(app_.prog, *this); }
-void frm_screensaver::Form_Click() { saver_form_click(app_.prog); }
-void frm_screensaver::Form_KeyPress(std::int16_t&) { saver_form_key_press(app_.prog); }
-void frm_screensaver::Form_MouseMove() { saver_form_mouse_move(app_.prog); }
+void frm_screensaver::Form_Activate() {
+    saver_form_activate(app_.prog, *this);
+}
+void frm_screensaver::Form_Click() {
+    saver_form_click(app_.prog);
+}
+void frm_screensaver::Form_KeyPress(std::int16_t&) {
+    saver_form_key_press(app_.prog);
+}
+void frm_screensaver::Form_MouseMove() {
+    saver_form_mouse_move(app_.prog);
+}
 
 void frm_screensaver::Form_Unload(std::int16_t& cancel) {
     saver_form_unload(app_.prog, *this, cancel);
@@ -59,16 +67,21 @@ void frm_screensaver::refresh() {
     UpdateWindow(hwnd());
 }
 
-void frm_screensaver::set_topmost(std::int32_t x, std::int32_t y, std::int32_t w,
-                                  std::int32_t h) {
+void frm_screensaver::set_topmost(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
     SetWindowPos(hwnd(), HWND_TOPMOST, x, y, w, h, 0);
 }
 
-void frm_screensaver::retained_drawing_off() { app_.window.set_retained(false); }
+void frm_screensaver::retained_drawing_off() {
+    app_.window.set_retained(false);
+}
 
-void frm_screensaver::load_settings() { glim::load_settings(app_.config, app_.store, app_.sys); }
+void frm_screensaver::load_settings() {
+    glim::load_settings(app_.config, app_.store, app_.sys);
+}
 
-void frm_screensaver::show_password_prompt() { check_password_form().show_modeless(); }
+void frm_screensaver::show_password_prompt() {
+    check_password_form().show_modeless();
+}
 
 void frm_screensaver::wait_for_events(std::int32_t ms) {
 #ifdef GLIMBROOK_SPIN
@@ -80,7 +93,9 @@ void frm_screensaver::wait_for_events(std::int32_t ms) {
 
 #ifdef GLIMBROOK_BENCH
 // Benchmark build only: the start of every frame, written out when the window unloads.
-void frm_screensaver::frame_begun(std::int32_t frame_start) { frame_starts_.push_back(frame_start); }
+void frm_screensaver::frame_begun(std::int32_t frame_start) {
+    frame_starts_.push_back(frame_start);
+}
 #endif
 
 void frm_screensaver::fine_timer(bool on) {
@@ -106,8 +121,10 @@ void frm_screensaver::fine_timer(bool on) {
 #endif
     if (on == fine_timer_) return;
     fine_timer_ = on;
-    if (on) timeBeginPeriod(1);
-    else timeEndPeriod(1);
+    if (on)
+        timeBeginPeriod(1);
+    else
+        timeEndPeriod(1);
 }
 
 LRESULT frm_screensaver::handle_message(UINT msg, WPARAM wp, LPARAM lp) {

@@ -11,7 +11,7 @@
 namespace glim {
 
 class frm_screensaver : public win32::form, public saver_window_port {
-public:
+  public:
     explicit frm_screensaver(win32::app_context& app);
 
     void Form_Load() override;
@@ -39,10 +39,10 @@ public:
     void frame_begun(std::int32_t frame_start) override;
 #endif
 
-protected:
+  protected:
     LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override;
 
-private:
+  private:
     win32::app_context& app_;
     bool fine_timer_ = false;
 #ifdef GLIMBROOK_BENCH

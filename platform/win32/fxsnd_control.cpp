@@ -77,14 +77,9 @@ LRESULT CALLBACK fxsnd_control_win32::window_proc(HWND hwnd, UINT msg, WPARAM wp
     auto* self = reinterpret_cast<fxsnd_control_win32*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (self) {
         switch (msg) {
-        case MM_WOM_DONE:
-            self->pump();
-            return 0;
-        case MM_MCINOTIFY:
-            self->on_tune_notice(wp, lp);
-            return 0;
-        default:
-            break;
+        case MM_WOM_DONE: self->pump(); return 0;
+        case MM_MCINOTIFY: self->on_tune_notice(wp, lp); return 0;
+        default: break;
         }
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
@@ -92,30 +87,21 @@ LRESULT CALLBACK fxsnd_control_win32::window_proc(HWND hwnd, UINT msg, WPARAM wp
 
 void fxsnd_control_win32::put_number(std::int32_t property, std::int32_t value) {
     switch (property) {
-    case fxsnd::prop_mixing_mode:
-        mixing_mode_ = value;
-        break;
-    case fxsnd::prop_music_command:
-        music_command(value);
-        break;
-    case fxsnd::prop_effects_command:
-        effects_command(value);
-        break;
+    case fxsnd::prop_mixing_mode: mixing_mode_ = value; break;
+    case fxsnd::prop_music_command: music_command(value); break;
+    case fxsnd::prop_effects_command: effects_command(value); break;
     case fxsnd::prop_channel:
         // Anything but 1 to 4 selects no channel, so the channel operations do nothing.
         channel_ = value >= 1 && value <= fxsnd::channel_count ? value : 0;
         break;
-    case fxsnd::prop_play_on_name:
-        play_on_name_ = value != 0;
-        break;
+    case fxsnd::prop_play_on_name: play_on_name_ = value != 0; break;
     case fxsnd::prop_rate:
         if (mixer_voice* v = selected()) v->rate = std::clamp(value, min_rate, max_rate);
         break;
     case fxsnd::prop_volume:
         if (mixer_voice* v = selected()) v->volume = value;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -146,12 +132,8 @@ mixer_voice* fxsnd_control_win32::selected() {
 
 void fxsnd_control_win32::effects_command(std::int32_t command) {
     switch (command) {
-    case fxsnd::cmd_open:
-        open_device();
-        break;
-    case fxsnd::cmd_load:
-        load_selected();
-        break;
+    case fxsnd::cmd_open: open_device(); break;
+    case fxsnd::cmd_load: load_selected(); break;
     case fxsnd::cmd_play:
         if (mixer_voice* v = selected(); v && wave_ && !v->sound.samples.empty()) {
             if (mixing_mode_ == fxsnd::mix_single)
@@ -166,14 +148,9 @@ void fxsnd_control_win32::effects_command(std::int32_t command) {
             v->position = 0;
         }
         break;
-    case fxsnd::cmd_stop_all:
-        stop_all();
-        break;
-    case fxsnd::cmd_close:
-        close_device();
-        break;
-    default:
-        break;
+    case fxsnd::cmd_stop_all: stop_all(); break;
+    case fxsnd::cmd_close: close_device(); break;
+    default: break;
     }
 }
 

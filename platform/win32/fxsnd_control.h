@@ -18,7 +18,7 @@
 namespace glim::win32 {
 
 class fxsnd_control_win32 final : public fxsnd_control {
-public:
+  public:
     // The output stream: 16-bit mono at this rate, in blocks of this many samples. Only blocks
     // that carry sound are queued, so an effect that starts from silence starts with the next
     // block; while sound goes on, up to block_count blocks (about 70 ms) are queued ahead, which
@@ -40,7 +40,7 @@ public:
     // Blocks the device has played and handed back since the control was made (for checks).
     std::int64_t blocks_played() const { return blocks_played_; }
 
-private:
+  private:
     struct block {
         WAVEHDR header{};
         std::array<std::int16_t, block_samples> samples{};

@@ -31,9 +31,9 @@ void draw_surface(HDC dc, std::int32_t x, std::int32_t y, std::int32_t w, std::i
 }
 
 surface load_picture(int resource_id) {
-    HBITMAP bmp = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                                  MAKEINTRESOURCEA(resource_id), IMAGE_BITMAP, 0,
-                                                  0, LR_CREATEDIBSECTION));
+    HBITMAP bmp =
+        static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource_id),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bmp) return {};
     BITMAP bm{};
     GetObject(bmp, sizeof bm, &bm);
@@ -53,11 +53,13 @@ void gdi_window::attach(HWND hwnd, std::int32_t w, std::int32_t h) {
     retained_on_ = true;
 }
 
-void gdi_window::detach() { hwnd_ = nullptr; }
+void gdi_window::detach() {
+    hwnd_ = nullptr;
+}
 
 void gdi_window::paint_retained(HDC dc, const RECT& area) {
-    draw_surface(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                 retained_, area.left, area.top);
+    draw_surface(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, retained_,
+                 area.left, area.top);
 }
 
 void gdi_window::blit(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
@@ -71,8 +73,8 @@ void gdi_window::blit(std::int32_t x, std::int32_t y, std::int32_t w, std::int32
         draw_surface(dc, x, y, w, h, src, sx, sy);
     } else {
         // Other raster operations need the screen's pixels: go through a device bitmap.
-        copy_rect c = clip_copy(x, y, w, h, sx, sy, 0x7FFFFFFF, 0x7FFFFFFF, src.width(),
-                                src.height());
+        copy_rect c =
+            clip_copy(x, y, w, h, sx, sy, 0x7FFFFFFF, 0x7FFFFFFF, src.width(), src.height());
         if (!c.empty()) {
             HDC mem = CreateCompatibleDC(dc);
             HBITMAP b = CreateCompatibleBitmap(dc, c.w, c.h);

@@ -11,7 +11,7 @@
 namespace glim::win32 {
 
 class gdi_window : public window_port {
-public:
+  public:
     void attach(HWND hwnd, std::int32_t w, std::int32_t h);
     void detach();
     void set_retained(bool on) { retained_on_ = on; }
@@ -28,7 +28,7 @@ public:
                  std::int32_t sx, std::int32_t sy, std::int32_t sw, std::int32_t sh) override;
     std::int32_t get_device_caps(std::int32_t index) override;
 
-private:
+  private:
     HWND hwnd_ = nullptr;
     surface retained_;
     bool retained_on_ = true;

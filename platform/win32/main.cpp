@@ -26,7 +26,9 @@ app_context::app_context()
     sound.attach(sounds.get());
 }
 
-app_context::~app_context() { sound.attach(nullptr); }
+app_context::~app_context() {
+    sound.attach(nullptr);
+}
 
 app_context& app() {
     static app_context a;
@@ -34,29 +36,46 @@ app_context& app() {
 }
 
 namespace {
-template <class Form>
-Form& instance() {
+template <class Form> Form& instance() {
     static std::unique_ptr<Form> f;
     if (!f) f = std::make_unique<Form>(app());
     return *f;
 }
 }  // namespace
 
-frm_newpassword& new_password_form() { return instance<frm_newpassword>(); }
-frm_checkpassword& check_password_form() { return instance<frm_checkpassword>(); }
-frm_name& name_form() { return instance<frm_name>(); }
-frm_screensaver& screensaver_form() { return instance<frm_screensaver>(); }
-frm_configuration& configuration_form() { return instance<frm_configuration>(); }
-frm_about& about_form() { return instance<frm_about>(); }
-frm_top10& top10_form() { return instance<frm_top10>(); }
-frm_preview& preview_form() { return instance<frm_preview>(); }
+frm_newpassword& new_password_form() {
+    return instance<frm_newpassword>();
+}
+frm_checkpassword& check_password_form() {
+    return instance<frm_checkpassword>();
+}
+frm_name& name_form() {
+    return instance<frm_name>();
+}
+frm_screensaver& screensaver_form() {
+    return instance<frm_screensaver>();
+}
+frm_configuration& configuration_form() {
+    return instance<frm_configuration>();
+}
+frm_about& about_form() {
+    return instance<frm_about>();
+}
+frm_top10& top10_form() {
+    return instance<frm_top10>();
+}
+frm_preview& preview_form() {
+    return instance<frm_preview>();
+}
 
-void win32_name_prompt::show_name_prompt(run_state&) { name_form().show_modal(); }
+void win32_name_prompt::show_name_prompt(run_state&) {
+    name_form().show_modal();
+}
 
 namespace {
 
 class win32_host : public shell_host {
-public:
+  public:
     void show_configuration() override { configuration_form().show_modeless(); }
     void show_screensaver() override { screensaver_form().show_modeless(); }
     void load_preview() override { preview_form().load(); }

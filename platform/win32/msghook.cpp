@@ -8,11 +8,12 @@ namespace glim::win32 {
 
 msghook::msghook(message_handler on_message) : on_message_(std::move(on_message)) {}
 
-msghook::~msghook() { stop_watching(); }
+msghook::~msghook() {
+    stop_watching();
+}
 
 void msghook::put(std::int32_t property, std::int32_t value) {
-    if (property == property_hwnd)
-        watch(reinterpret_cast<HWND>(static_cast<std::intptr_t>(value)));
+    if (property == property_hwnd) watch(reinterpret_cast<HWND>(static_cast<std::intptr_t>(value)));
 }
 
 void msghook::put(std::int32_t property, std::int16_t index, bool value) {

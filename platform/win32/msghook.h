@@ -25,7 +25,7 @@
 namespace glim::win32 {
 
 class msghook {
-public:
+  public:
     static constexpr std::int32_t property_hwnd = 1;
     static constexpr std::int32_t property_message = 3;
 
@@ -45,7 +45,7 @@ public:
     HWND watched() const { return watched_; }
     bool reports(std::uint32_t msg) const { return msg <= 0xFFFF && chosen_[msg]; }
 
-private:
+  private:
     static LRESULT CALLBACK subclass_proc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                           DWORD_PTR self);
     void report(UINT msg, WPARAM wp, LPARAM lp, std::int32_t& result);

@@ -8,9 +8,13 @@
 
 namespace glim::win32 {
 
-std::int32_t win32_clock::get_time() { return static_cast<std::int32_t>(timeGetTime()); }
+std::int32_t win32_clock::get_time() {
+    return static_cast<std::int32_t>(timeGetTime());
+}
 
-void win32_clock::process_events() { glim::win32::process_events(); }
+void win32_clock::process_events() {
+    glim::win32::process_events();
+}
 
 bool win32_cursor::get_cursor_pos(point& where) {
     POINT p;
@@ -19,6 +23,8 @@ bool win32_cursor::get_cursor_pos(point& where) {
     return true;
 }
 
-void win32_settings::save_settings(config_settings& cfg) { glim::save_settings(cfg, store_); }
+void win32_settings::save_settings(config_settings& cfg) {
+    glim::save_settings(cfg, store_);
+}
 
 }  // namespace glim::win32

@@ -10,27 +10,27 @@
 namespace glim::win32 {
 
 class win32_clock : public event_clock {
-public:
+  public:
     std::int32_t get_time() override;
     void process_events() override;
 };
 
 class win32_cursor : public cursor_port {
-public:
+  public:
     bool get_cursor_pos(point& where) override;
 };
 
 class win32_settings : public settings_port {
-public:
+  public:
     explicit win32_settings(settings_store& store) : store_(store) {}
     void save_settings(config_settings& cfg) override;
 
-private:
+  private:
     settings_store& store_;
 };
 
 class sound_relay : public sound_port {
-public:
+  public:
     void attach(sound_port* target) { target_ = target; }
     void do_soundfx(std::int32_t channel, std::int32_t rate, std::int32_t extra) override {
         if (target_) target_->do_soundfx(channel, rate, extra);
@@ -49,7 +49,7 @@ public:
         if (target_) target_->set_music_busy(v);
     }
 
-private:
+  private:
     sound_port* target_ = nullptr;
 };
 

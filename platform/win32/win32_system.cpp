@@ -11,15 +11,20 @@ std::int32_t win32_system::system_parameters_info(std::uint32_t action, std::uin
     return SystemParametersInfoA(action, ui_param, pv_param, win_ini);
 }
 
-std::uint32_t win32_system::time_get_time() { return timeGetTime(); }
+std::uint32_t win32_system::time_get_time() {
+    return timeGetTime();
+}
 
-std::int32_t win32_system::show_cursor_call(bool show) { return ShowCursor(show ? TRUE : FALSE); }
+std::int32_t win32_system::show_cursor_call(bool show) {
+    return ShowCursor(show ? TRUE : FALSE);
+}
 
 std::int32_t win32_system::reg_open_key(std::int32_t root, const std::string& sub_key,
                                         std::uint32_t options, std::uint32_t access,
                                         std::uintptr_t* handle) {
     HKEY key = nullptr;
-    auto root_key = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<std::uint32_t>(root)));
+    auto root_key =
+        reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<std::uint32_t>(root)));
     LONG r = RegOpenKeyExA(root_key, sub_key.c_str(), options, access, &key);
     *handle = reinterpret_cast<std::uintptr_t>(key);
     return r;
@@ -45,14 +50,18 @@ std::uintptr_t win32_system::find_window(const std::string& caption) {
     return reinterpret_cast<std::uintptr_t>(FindWindowA(nullptr, caption.c_str()));
 }
 
-void win32_system::process_events() { glim::win32::process_events(); }
+void win32_system::process_events() {
+    glim::win32::process_events();
+}
 
 int win32_system::message_box(const std::string& text, const std::string& title,
                               std::uint32_t style) {
     return glim::win32::message_box(text, title, style, GetActiveWindow());
 }
 
-void win32_system::end_program() { glim::win32::end_program(); }
+void win32_system::end_program() {
+    glim::win32::end_program();
+}
 
 float win32_system::screen_twips_w() {
     return static_cast<float>(GetSystemMetrics(SM_CXSCREEN) * glim::win32::twips_per_pixel_x());
@@ -85,8 +94,8 @@ std::string registry_store::get_setting(const std::string& app, const std::strin
         (type == REG_SZ || type == REG_EXPAND_SZ)) {
         std::string buf(size + 1, '\0');
         DWORD s = size;
-        if (RegQueryValueExA(k, key.c_str(), nullptr, &type,
-                             reinterpret_cast<BYTE*>(buf.data()), &s) == ERROR_SUCCESS) {
+        if (RegQueryValueExA(k, key.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()),
+                             &s) == ERROR_SUCCESS) {
             buf.resize(std::strlen(buf.c_str()));
             result = buf;
         }

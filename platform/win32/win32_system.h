@@ -10,7 +10,7 @@
 namespace glim::win32 {
 
 class win32_system : public system_api {
-public:
+  public:
     std::int32_t system_parameters_info(std::uint32_t action, std::uint32_t ui_param,
                                         std::int32_t* pv_param, std::uint32_t win_ini) override;
     std::uint32_t time_get_time() override;
@@ -35,7 +35,7 @@ public:
 // Settings live where programs of this kind keep them, so stored settings carry over:
 // HKEY_CURRENT_USER\Software\VB and VBA Program Settings\<application>\<section>, as strings.
 class registry_store : public settings_store {
-public:
+  public:
     std::string get_setting(const std::string& app, const std::string& section,
                             const std::string& key, const std::string& def) override;
     void save_setting(const std::string& app, const std::string& section, const std::string& key,
@@ -43,14 +43,14 @@ public:
 };
 
 class win32_keyboard : public keyboard_layout {
-public:
+  public:
     std::int16_t vk_key_scan(std::uint8_t ch) override;
     std::uint32_t map_virtual_key(std::uint32_t code, std::uint32_t map_type) override;
 };
 
 // A form as center_form sees it: its outer frame in twips.
 class form_placement : public form_geometry {
-public:
+  public:
     explicit form_placement(form& f) : f_(f) {}
     float left() const override { return static_cast<float>(f_.left_twips()); }
     float top() const override { return static_cast<float>(f_.top_twips()); }
@@ -58,7 +58,7 @@ public:
     float height() const override { return static_cast<float>(f_.height_twips()); }
     void move(float left, float top) override { f_.move_twips(left, top); }
 
-private:
+  private:
     form& f_;
 };
 

@@ -39,7 +39,9 @@ int draw_field(int level, const std::string& image, bool test_sheet, const std::
 
 }  // namespace
 
-bool is_field_option(std::string_view arg) { return arg == "--layout" || arg == "--field"; }
+bool is_field_option(std::string_view arg) {
+    return arg == "--layout" || arg == "--field";
+}
 
 const char* field_usage() {
     return "  --layout N        print level N (1 to 20) as 15 lines of 20 characters: '.' empty,\n"

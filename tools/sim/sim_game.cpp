@@ -50,10 +50,14 @@ std::optional<player_plan> read_plan(std::string_view s) {
         plan.what = player_plan::kind::follow;
         return arg.empty() ? std::optional(plan) : std::nullopt;
     }
-    if (name == "lag") plan.what = player_plan::kind::lag, plan.value = 8;
-    else if (name == "sweep") plan.what = player_plan::kind::sweep, plan.value = 4;
-    else if (name == "still") plan.what = player_plan::kind::still, plan.value = 275;
-    else return std::nullopt;
+    if (name == "lag")
+        plan.what = player_plan::kind::lag, plan.value = 8;
+    else if (name == "sweep")
+        plan.what = player_plan::kind::sweep, plan.value = 4;
+    else if (name == "still")
+        plan.what = player_plan::kind::still, plan.value = 275;
+    else
+        return std::nullopt;
     if (!arg.empty() && !read_whole(arg, plan.value)) return std::nullopt;
     if (plan.what != player_plan::kind::still && plan.value <= 0) return std::nullopt;
     return plan;
@@ -61,7 +65,7 @@ std::optional<player_plan> read_plan(std::string_view s) {
 
 // The events of the game, one line each, with the frame they happened in.
 class event_printer : public game_events {
-public:
+  public:
     event_printer(std::ostream& out, const std::int64_t& frame) : out_(out), frame_(frame) {}
 
     void brick_hit(std::int32_t column, std::int32_t row, std::int32_t points) override {
@@ -91,7 +95,7 @@ public:
     std::int64_t level_changes = 0;
     std::int64_t games_over = 0;
 
-private:
+  private:
     std::ostream& line() { return out_ << "frame " << frame_ << ": "; }
     std::ostream& out_;
     const std::int64_t& frame_;
@@ -123,9 +127,9 @@ void print_state(std::ostream& out, const char* what, std::int64_t frame, const 
     const auto& g = p.game;
     const auto& s = p.sprites;
     out << what << " frame " << frame << ": " << (p.run.player_game ? "player" : "demo")
-        << " level " << g.level << " bricks " << g.bricks_hit << '/' << g.bricks_total
-        << " score " << g.score << " balls " << g.balls_left << " pause " << g.pause_timer
-        << " speed_factor " << g.speed_factor << " paddle " << s.sprite_x[paddle_slot];
+        << " level " << g.level << " bricks " << g.bricks_hit << '/' << g.bricks_total << " score "
+        << g.score << " balls " << g.balls_left << " pause " << g.pause_timer << " speed_factor "
+        << g.speed_factor << " paddle " << s.sprite_x[paddle_slot];
     if (s.sprite_active[ball_slot])
         out << " ball " << s.sprite_x[ball_slot] << ',' << s.sprite_y[ball_slot] << " speed "
             << s.sprite_dx[ball_slot] << ',' << s.sprite_dy[ball_slot];
@@ -172,7 +176,8 @@ int run_game_simulation(const std::vector<std::string>& args, std::ostream& out,
         if (!has_value) return bad("needs a value");
         const std::string& v = args[++i];
         if (a == "--frames") {
-            if (!read_whole(std::string_view(v), o.frames) || o.frames < 0) return bad("not a count");
+            if (!read_whole(std::string_view(v), o.frames) || o.frames < 0)
+                return bad("not a count");
         } else if (a == "--seed") {
             if (!read_whole(std::string_view(v), o.seed)) return bad("not a number");
         } else if (a == "--player") {
@@ -217,7 +222,8 @@ int run_game_simulation(const std::vector<std::string>& args, std::ostream& out,
             out << "frame " << frame << ": player takes over\n";
             take_over(p);
         }
-        if (o.player && p.run.play_mode != 0) h.cursor.where = {plan_x(*o.player, p, history, frame), 0};
+        if (o.player && p.run.play_mode != 0)
+            h.cursor.where = {plan_x(*o.player, p, history, frame), 0};
         run_frame(p);
         if (o.trace) print_state(out, "state", frame, p);
         // The recording sound keeps every call; a long run needs only the recent ones.

@@ -15,8 +15,7 @@ bool is_game_option(std::string_view arg);
 
 // Runs the game with the options of args (the program name not included). Returns the exit
 // status: 0, or 2 for options it cannot read (with a message on err).
-int run_game_simulation(const std::vector<std::string>& args, std::ostream& out,
-                        std::ostream& err);
+int run_game_simulation(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // The usage lines of the game options.
 const char* game_usage();

@@ -18,7 +18,7 @@
 namespace {
 
 class probe_host : public glim::event_clock {
-public:
+  public:
     std::int32_t get_time() override { return static_cast<std::int32_t>(timeGetTime()); }
     void process_events() override {
         MSG msg;
@@ -102,7 +102,8 @@ int main(int argc, char** argv) {
     else if (mode == "oneshot" && argc == 4)
         rc = oneshot(argv[2], static_cast<DWORD>(std::atoi(argv[3])));
     else
-        std::fprintf(stderr, "usage: sound_probe game <folder\\> <rate> <ms> | oneshot <file> <ms>\n");
+        std::fprintf(stderr,
+                     "usage: sound_probe game <folder\\> <rate> <ms> | oneshot <file> <ms>\n");
     timeEndPeriod(1);
     std::fflush(stdout);
     return rc;

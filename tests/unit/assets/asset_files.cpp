@@ -11,21 +11,27 @@ namespace {
 
 // Little- and big-endian reads that refuse to leave the buffer.
 class reader {
-public:
+  public:
     explicit reader(const std::vector<std::uint8_t>& d, size_t at = 0) : d_(d), at_(at) {}
     bool has(size_t n) const { return at_ <= d_.size() && d_.size() - at_ >= n; }
     size_t at() const { return at_; }
     void seek(size_t at) { at_ = at; }
     void skip(size_t n) { at_ += n; }
     std::uint32_t le(int n) {
-        if (!has(static_cast<size_t>(n))) { ok = false; return 0; }
+        if (!has(static_cast<size_t>(n))) {
+            ok = false;
+            return 0;
+        }
         std::uint32_t v = 0;
         for (int k = n - 1; k >= 0; --k) v = (v << 8) | d_[at_ + static_cast<size_t>(k)];
         at_ += static_cast<size_t>(n);
         return v;
     }
     std::uint32_t be(int n) {
-        if (!has(static_cast<size_t>(n))) { ok = false; return 0; }
+        if (!has(static_cast<size_t>(n))) {
+            ok = false;
+            return 0;
+        }
         std::uint32_t v = 0;
         for (int k = 0; k < n; ++k) v = (v << 8) | d_[at_ + static_cast<size_t>(k)];
         at_ += static_cast<size_t>(n);
@@ -44,7 +50,7 @@ public:
     }
     bool ok = true;
 
-private:
+  private:
     const std::vector<std::uint8_t>& d_;
     size_t at_;
 };
@@ -195,8 +201,10 @@ std::optional<midi_file> read_midi(const std::vector<std::uint8_t>& data) {
             if (status == 0xFF) {
                 std::uint8_t kind = r.byte();
                 std::uint32_t n = r.vlq();
-                if (kind == 0x51 && n == 3) tempo[tick] = r.be(3);
-                else r.skip(n);
+                if (kind == 0x51 && n == 3)
+                    tempo[tick] = r.be(3);
+                else
+                    r.skip(n);
                 if (kind == 0x2F) ended = true;
                 status = 0;
             } else if (status == 0xF0 || status == 0xF7) {

@@ -18,9 +18,9 @@ struct rgb_pixel {
 // A decoded picture, top row first, with what its header said.
 struct picture {
     int width = 0, height = 0, bits = 0;
-    std::vector<rgb_pixel> palette;     // empty for true colour
+    std::vector<rgb_pixel> palette;  // empty for true colour
     std::vector<rgb_pixel> pixels;
-    std::vector<bool> transparent;      // icons and cursors: the AND mask; else empty
+    std::vector<bool> transparent;  // icons and cursors: the AND mask; else empty
     rgb_pixel at(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
     bool clear(int x, int y) const { return transparent[static_cast<size_t>(y * width + x)]; }
     // The w x h block at (x, y), row by row.
@@ -44,7 +44,7 @@ struct midi_file {
     double seconds = 0;             // playing time by the tempo map, to the last event
     int note_ons = 0, note_offs = 0;
     std::vector<int> channels_with_notes;
-    std::vector<int> programs;      // every program change, in file order
+    std::vector<int> programs;  // every program change, in file order
 };
 
 struct wav_file {

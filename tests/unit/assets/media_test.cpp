@@ -128,7 +128,6 @@ TEST(Catalogue, IsARichTextDocumentAboutTheMaker) {
     }
     EXPECT_EQ(depth, 0);
     EXPECT_NE(text.find("Tarvo Software"), std::string::npos);
-    EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 128;
-    }));
+    EXPECT_TRUE(std::all_of(text.begin(), text.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 128; }));
 }

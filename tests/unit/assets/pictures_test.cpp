@@ -31,11 +31,21 @@ int count(const picture& p, int x, int y, int w, int h, bool (*test)(rgb_pixel))
     return n;
 }
 
-bool is_blue(rgb_pixel p) { return p.b > 120 && p.b > p.r + 50; }
-bool is_red(rgb_pixel p) { return p.r > 120 && p.r > p.g + 60 && p.r > p.b + 60; }
-bool is_green(rgb_pixel p) { return p.g > 100 && p.g > p.r + 30 && p.g > p.b + 30; }
-bool is_white(rgb_pixel p) { return p.r > 200 && p.g > 200 && p.b > 200; }
-bool is_lit(rgb_pixel p) { return !p.black(); }
+bool is_blue(rgb_pixel p) {
+    return p.b > 120 && p.b > p.r + 50;
+}
+bool is_red(rgb_pixel p) {
+    return p.r > 120 && p.r > p.g + 60 && p.r > p.b + 60;
+}
+bool is_green(rgb_pixel p) {
+    return p.g > 100 && p.g > p.r + 30 && p.g > p.b + 30;
+}
+bool is_white(rgb_pixel p) {
+    return p.r > 200 && p.g > 200 && p.b > 200;
+}
+bool is_lit(rgb_pixel p) {
+    return !p.black();
+}
 
 std::string text_of(const std::string& relative) {
     std::ifstream f(source_path(relative));
@@ -123,7 +133,8 @@ TEST(Pictures, IconsShowWhatTheirDialogsNeed) {
         EXPECT_GT(count(p, 0, 0, w, w * 5 / 8, is_red), 4);
         EXPECT_GT(count(p, 0, 0, w, w * 5 / 8, is_green), 4);
         EXPECT_GT(count(p, 0, w * 3 / 4, w, w / 4, is_white), 4);
-        EXPECT_TRUE(std::none_of(p.transparent.begin(), p.transparent.end(), [](bool b) { return b; }));
+        EXPECT_TRUE(
+            std::none_of(p.transparent.begin(), p.transparent.end(), [](bool b) { return b; }));
     }
     // the padlock sits on an opaque grey tile
     for (const icon_entry& e : icon("padlock.ico").entries) {

@@ -31,7 +31,9 @@ int lit(const std::vector<rgb_pixel>& v) {
         std::count_if(v.begin(), v.end(), [](rgb_pixel p) { return !p.black(); }));
 }
 
-int brightness(rgb_pixel p) { return p.r + p.g + p.b; }
+int brightness(rgb_pixel p) {
+    return p.r + p.g + p.b;
+}
 
 }  // namespace
 
@@ -49,8 +51,8 @@ TEST(SpriteSheet, TheGameLoaderReadsTheSamePixels) {
     ASSERT_TRUE(loaded.has_value());
     ASSERT_EQ(loaded->width(), 640);
     ASSERT_EQ(loaded->height(), 165);
-    for (auto [x, y] : {std::pair{0, 0}, {44, 60}, {377, 7}, {400, 66}, {13 * 32 + 16, 144},
-                        {639, 164}}) {
+    for (auto [x, y] :
+         {std::pair{0, 0}, {44, 60}, {377, 7}, {400, 66}, {13 * 32 + 16, 144}, {639, 164}}) {
         glim::pixel p = loaded->at(x, y);
         EXPECT_EQ((rgb_pixel{glim::red_of(p), glim::green_of(p), glim::blue_of(p)}),
                   sheet().at(x, y))

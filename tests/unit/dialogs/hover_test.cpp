@@ -21,8 +21,8 @@ std::string label_of(const hover_target& t) {
 }
 
 bool touch_or_overlap(const rect_f& a, const rect_f& b) {
-    return a.left <= b.left + b.width && b.left <= a.left + a.width &&
-           a.top <= b.top + b.height && b.top <= a.top + a.height;
+    return a.left <= b.left + b.width && b.left <= a.left + a.width && a.top <= b.top + b.height &&
+           b.top <= a.top + a.height;
 }
 
 }  // namespace

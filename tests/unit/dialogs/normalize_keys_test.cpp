@@ -33,7 +33,7 @@ TEST(NormalizeKeys, CharactersNoKeyTypesAreKeptNotCutShort) {
 
 TEST(NormalizeKeys, DeadKeysKeepTheirCharacter) {
     fake_keyboard kb;
-    kb.add_dead_key(0xB4, 0xDE); // an acute accent on a dead key
+    kb.add_dead_key(0xB4, 0xDE);  // an acute accent on a dead key
     kb.add_dead_key('^', 0xDC);
     EXPECT_EQ(normalize_keys("a\xB4^b", kb), "A\xB4^B");
 }
@@ -64,7 +64,7 @@ TEST(PasswordPrompt, ComparesUpperCasedTexts) {
     fake_keyboard kb;
     EXPECT_TRUE(password_matches("SECRET", "secret", kb));
     EXPECT_TRUE(password_matches("SECRET", "SeCrEt", kb));
-    EXPECT_TRUE(password_matches("secret", "SECRET", kb)); // a password never normalised
+    EXPECT_TRUE(password_matches("secret", "SECRET", kb));  // a password never normalised
     EXPECT_FALSE(password_matches("SECRET", "SECRET ", kb));
     EXPECT_FALSE(password_matches("SECRET", "SECRE", kb));
     EXPECT_TRUE(password_matches("", "", kb));
@@ -74,7 +74,7 @@ TEST(PasswordPrompt, ComparesUpperCasedTexts) {
 
 TEST(PasswordPrompt, ShiftedTypingMatchesAPasswordSetWithTheSameKeys) {
     fake_keyboard kb;
-    std::string stored = normalize_keys("Go!", kb); // as the change-password dialog keeps it
+    std::string stored = normalize_keys("Go!", kb);  // as the change-password dialog keeps it
     EXPECT_TRUE(password_matches(stored, "Go!", kb));
     EXPECT_TRUE(password_matches(stored, "go1", kb));
     EXPECT_FALSE(password_matches(stored, "go2", kb));
@@ -83,7 +83,7 @@ TEST(PasswordPrompt, ShiftedTypingMatchesAPasswordSetWithTheSameKeys) {
 TEST(AnsiUpper, LettersOfTheWesternCodePage) {
     EXPECT_EQ(ansi_upper("az{`@AZ09"), "AZ{`@AZ09");
     EXPECT_EQ(ansi_upper("\xE0\xE9\xFE\xF7\xDF"),
-              "\xC0\xC9\xDE\xF7\xDF"); // division sign, sharp s stay
+              "\xC0\xC9\xDE\xF7\xDF");  // division sign, sharp s stay
     EXPECT_EQ(ansi_upper("\x9A\x9C\x9E\xFF"), "\x8A\x8C\x8E\x9F");
     EXPECT_EQ(ansi_upper("\xC0\x8A"), "\xC0\x8A");
 }

@@ -34,7 +34,7 @@ TEST(Top10, RowsFollowThePlacesOfTheLoadedTable) {
     config.hiscore_value[0] = 12345;
 
     auto rows = top10_rows(config);
-    const char* names[] = {"Santa", "Dasher", "Dancer", "", "Ann",
+    const char* names[] = {"Santa", "Dasher", "Dancer", "",        "Ann",
                            "Comet", "Cupid",  "Donder", "Blitzen", "Frosty"};
     const char* scores[] = {"100", "90", "80", "55", "55", "50", "40", "30", "20", "10"};
     for (int i = 0; i < 10; ++i) {

@@ -87,8 +87,8 @@ TEST(BrickProbes, NewBallProbesBottomLeftThenTopRightThenBottomRight) {
     {
         game_fixture f;
         f.empty_field();
-        f.brick(9, 6);   // bottom-left of a ball at (300, 190): (300, 203)
-        f.brick(9, 5);   // top-right: (313, 190)
+        f.brick(9, 6);  // bottom-left of a ball at (300, 190): (300, 203)
+        f.brick(9, 5);  // top-right: (313, 190)
         f.ball(300, 190, 0, 2);
         ASSERT_TRUE(brick_probes(f.p));
         EXPECT_EQ(f.cell(9, 6), 0);
@@ -125,7 +125,8 @@ TEST(BrickProbes, UpAndLeftTakesOnlyTheTopRightBrickOfTwo) {
 
 TEST(BrickProbes, CornerRuleMovingLeftTurnsSidewaysOnlyInTheLastPixelColumn) {
     // Only the top-left corner on a brick of column 2 (pixels 64 to 95).
-    for (const auto& [x, vertical] : {std::pair{94.5, true}, std::pair{95.0, false}, std::pair{80.0, true}}) {
+    for (const auto& [x, vertical] :
+         {std::pair{94.5, true}, std::pair{95.0, false}, std::pair{80.0, true}}) {
         game_fixture f;
         f.empty_field();
         f.brick(2, 4);
@@ -247,9 +248,20 @@ TEST(PaddleBounce, ZonesBoundariesAndTheMiddle) {
         double centre_from_x1, dx;
     };
     const zone_case cases[] = {
-        {0, -3},         {z - 0.01, -3},   {z, -2},          {2 * z, -1.5},  {3 * z, -1.25},
-        {4 * z - 0.5, -1.25}, {4 * z + 0.5, 1.25}, {5 * z, 1.25}, {5 * z + 0.01, 1.5}, {6 * z, 1.5},
-        {6 * z + 0.01, 2}, {7 * z, 2},     {7 * z + 0.01, 3}, {95, 3},
+        {0, -3},
+        {z - 0.01, -3},
+        {z, -2},
+        {2 * z, -1.5},
+        {3 * z, -1.25},
+        {4 * z - 0.5, -1.25},
+        {4 * z + 0.5, 1.25},
+        {5 * z, 1.25},
+        {5 * z + 0.01, 1.5},
+        {6 * z, 1.5},
+        {6 * z + 0.01, 2},
+        {7 * z, 2},
+        {7 * z + 0.01, 3},
+        {95, 3},
     };
     for (const auto& c : cases) {
         game_fixture f;

@@ -13,7 +13,8 @@ void put(std::vector<std::uint8_t>& b, std::uint32_t v, int n) {
 }
 
 // A bitmap file built by hand: rows given top first, stored bottom-up unless top_down.
-std::vector<std::uint8_t> bitmap(int bits, int w, const std::vector<std::vector<std::uint8_t>>& rows,
+std::vector<std::uint8_t> bitmap(int bits, int w,
+                                 const std::vector<std::vector<std::uint8_t>>& rows,
                                  const std::vector<pixel>& palette, bool top_down = false) {
     std::vector<std::uint8_t> b{'B', 'M'};
     const std::uint32_t pal = static_cast<std::uint32_t>(palette.size()) * 4;
@@ -75,7 +76,9 @@ TEST(BmpFile, ReadsTrueColourAndRoundTripsWhatItWrites) {
 
     surface sheet = make_test_sheet();  // 640 wide; try an odd width too, for row padding
     surface odd(7, 5);
-    for (int i = 0; i < 35; ++i) odd.set(i % 7, i / 7, rgb(static_cast<std::uint8_t>(i * 7), 9, static_cast<std::uint8_t>(200 - i)));
+    for (int i = 0; i < 35; ++i)
+        odd.set(i % 7, i / 7,
+                rgb(static_cast<std::uint8_t>(i * 7), 9, static_cast<std::uint8_t>(200 - i)));
     for (const surface* pic : {&sheet, &odd}) {
         auto back = decode_bmp(encode_bmp(*pic));
         ASSERT_TRUE(back.has_value());

@@ -29,7 +29,7 @@ std::int32_t bricks_in(const brick_grid_t& g) {
 }  // namespace
 
 TEST(BrickField, EveryLevelIsCountedDrawnWithItsTilesAndTurnedIntoOnes) {
-    const std::int32_t totals[21] = {0,  54, 62, 54, 68, 68, 84, 45,  66, 38, 60,
+    const std::int32_t totals[21] = {0,  54, 62,  54, 68, 68, 84, 45,  66, 38, 60,
                                      80, 72, 110, 62, 78, 60, 72, 102, 52, 172};
     headless_program h;  // field at (192, 144)
     for (std::int32_t level = 1; level <= 20; ++level) {

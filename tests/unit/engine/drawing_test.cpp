@@ -18,12 +18,14 @@ struct scene {
     headless_program h;
     program& p = h.p;
     sprite_table& s = h.p.sprites;
-    explicit scene(std::int32_t screen_w = 1024, std::int32_t screen_h = 768) : h(screen_w, screen_h) {
+    explicit scene(std::int32_t screen_w = 1024, std::int32_t screen_h = 768)
+        : h(screen_w, screen_h) {
         init_sprites(p);
         // A clean field that is not black, so that erasing and OR-ing can be told apart.
         for (std::int32_t y = 0; y < 480; ++y)
             for (std::int32_t x = 0; x < 640; ++x)
-                p.background_copy.set(x, y, rgb(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0x40));
+                p.background_copy.set(
+                    x, y, rgb(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0x40));
         p.background_work = p.background_copy;
         h.window.record_copies = true;
     }
@@ -47,8 +49,8 @@ surface composed(const program& p) {
     for (std::int32_t slot = 1; slot <= p.sprites.sprite_count; ++slot) {
         if (p.sprites.sprite_active[slot] == 0) continue;
         sprite_image_box b = slot_image_box(p.sprites, slot);
-        out.blit(round_even(p.sprites.sprite_x[slot]), round_even(p.sprites.sprite_y[slot]), b.width,
-                 b.height, p.sprite, b.sheet_x, b.sheet_y,
+        out.blit(round_even(p.sprites.sprite_x[slot]), round_even(p.sprites.sprite_y[slot]),
+                 b.width, b.height, p.sprite, b.sheet_x, b.sheet_y,
                  p.sprites.sprite_transparent[slot] ? srcpaint : srccopy);
     }
     return out;
@@ -160,7 +162,8 @@ TEST(Drawing, SparklesAreOredSoBlackLeavesTheFieldVisible) {
     sc.frame_after_step();
     for (std::int32_t y = 0; y < 17; ++y)
         for (std::int32_t x = 0; x < 15; ++x)
-            EXPECT_EQ(sc.p.background_work.at(200 + x, 100 + y), sc.p.background_copy.at(200 + x, 100 + y));
+            EXPECT_EQ(sc.p.background_work.at(200 + x, 100 + y),
+                      sc.p.background_copy.at(200 + x, 100 + y));
 }
 
 TEST(Drawing, BlitOldSpriteErasesEvenAFreedBall) {
@@ -203,7 +206,9 @@ TEST(Drawing, RandomMovesNeverLeaveATrace) {
     for (std::uint32_t seed : {1u, 2u, 3u}) {
         scene sc(800, 600);  // field at (80, 60)
         std::mt19937 rng(seed);
-        auto coin = [&rng](double p) { return std::uniform_real_distribution<double>(0, 1)(rng) < p; };
+        auto coin = [&rng](double p) {
+            return std::uniform_real_distribution<double>(0, 1)(rng) < p;
+        };
         auto place = [&rng](double lo, double hi) {
             double v = std::uniform_real_distribution<double>(lo, hi)(rng);
             return std::uniform_int_distribution<int>(0, 2)(rng) == 0 ? std::floor(v) + 0.5 : v;
@@ -241,7 +246,8 @@ TEST(Drawing, RandomMovesNeverLeaveATrace) {
             for (const auto& c : sc.h.window.copies)
                 for (std::int32_t y = std::max(c.y, 60); y < std::min(c.y + c.h, 540); ++y)
                     for (std::int32_t x = std::max(c.x, 80); x < std::min(c.x + c.w, 720); ++x)
-                        ASSERT_EQ(sc.h.window.screen.at(x, y), sc.p.background_work.at(x - 80, y - 60))
+                        ASSERT_EQ(sc.h.window.screen.at(x, y),
+                                  sc.p.background_work.at(x - 80, y - 60))
                             << "frame " << frame;
             ASSERT_EQ(first_difference(sc.h.window.screen, 80, 60, sc.p.background_work), "")
                 << "a trace after frame " << frame;

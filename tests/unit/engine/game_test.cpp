@@ -204,8 +204,8 @@ TEST(GameStep, TheSameSeedAndClockPlayTheSameGame) {
         f.p.rnd.seed(seed);
         init_game(f.p);
         f.frames(20000);
-        return std::tuple{f.g.level, f.g.bricks_hit, f.bx(), f.by(), f.bdx(), f.px(),
-                          f.g.aim_offset};
+        return std::tuple{f.g.level, f.g.bricks_hit, f.bx(),        f.by(),
+                          f.bdx(),   f.px(),         f.g.aim_offset};
     };
     EXPECT_EQ(run(5), run(5));
 }
@@ -213,10 +213,14 @@ TEST(GameStep, TheSameSeedAndClockPlayTheSameGame) {
 TEST(GameStep, EventsArriveInTheOrderOfTheGame) {
     struct log : game_events {
         std::vector<std::string> seen;
-        void pause_start(pause_kind k) override { seen.push_back(std::string("start ") + to_string(k)); }
+        void pause_start(pause_kind k) override {
+            seen.push_back(std::string("start ") + to_string(k));
+        }
         void pause_end() override { seen.push_back("end"); }
         void new_ball(double) override { seen.push_back("ball"); }
-        void level_change(std::int32_t l, double) override { seen.push_back("level " + std::to_string(l)); }
+        void level_change(std::int32_t l, double) override {
+            seen.push_back("level " + std::to_string(l));
+        }
         void brick_hit(std::int32_t, std::int32_t, std::int32_t points) override {
             seen.push_back("hit " + std::to_string(points));
         }
@@ -227,7 +231,8 @@ TEST(GameStep, EventsArriveInTheOrderOfTheGame) {
     f.g.level = 2;
     last_brick_hit(f);  // the ball's top at 95: k = 3, 65 points
     f.frames(400);
-    const std::vector<std::string> expected = {"end", "ball", "hit 65", "start level cleared", "end",
-                                               "level 3", "start new level", "end", "ball"};
+    const std::vector<std::string> expected = {
+        "end", "ball", "hit 65", "start level cleared", "end", "level 3", "start new level",
+        "end", "ball"};
     EXPECT_EQ(events.seen, expected);
 }

@@ -117,4 +117,3 @@ TEST(Paddle, AnimationShowsDirectionAndFlipsPhaseEvery21Frames) {
     animate_paddle(f.p);
     EXPECT_EQ(f.s.sprite_image[paddle_slot], 4);
 }
-

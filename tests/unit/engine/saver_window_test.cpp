@@ -20,7 +20,7 @@ const char* desktop = "Control Panel\\Desktop";
 // The window as the rules see it: it records what they ask of it. Sleeping moves the headless
 // clock on, as time passes while a real window sleeps.
 class fake_saver_window : public saver_window_port {
-public:
+  public:
     explicit fake_saver_window(headless_program& h, double w_px = 1024, double h_px = 768)
         : h_(h), width_(w_px * 15), height_(h_px * 15) {}
 
@@ -59,7 +59,7 @@ public:
     bool unloaded = false;
     std::function<void()> on_prompt;
 
-private:
+  private:
     headless_program& h_;
     double width_, height_;
 };
@@ -118,9 +118,9 @@ TEST(SaverWindow, SetUpPlacesTheFieldAndRepaintsItInTheFirstFrame) {
         double w, h, fx, fy;
         std::int32_t drawn_x;
     };
-    for (screen s : {screen{1024, 768, 192, 144, 192}, screen{800, 600, 80, 60, 80},
-                     screen{640, 480, 0, 0, 0}, screen{1365, 768, 362.5, 144, 362},
-                     screen{1367, 768, 363.5, 144, 364}}) {
+    for (screen s :
+         {screen{1024, 768, 192, 144, 192}, screen{800, 600, 80, 60, 80}, screen{640, 480, 0, 0, 0},
+          screen{1365, 768, 362.5, 144, 362}, screen{1367, 768, 363.5, 144, 364}}) {
         saver_run r(static_cast<std::int32_t>(s.w), static_cast<std::int32_t>(s.h));
         r.h.window.record_copies = true;
         r.input = [&](std::int32_t frame) {
@@ -149,9 +149,9 @@ TEST(SaverWindow, SetUpStepsRunInOrderAndOnlyOnce) {
         }
     };
     r.run();
-    std::vector<std::string> expected = {"fine timer on", "maximise",     "refresh",
-                                         "load_settings", "topmost 0,0,1024,768",
-                                         "refresh",       "retained off", "fine timer off"};
+    std::vector<std::string> expected = {
+        "fine timer on",        "maximise", "refresh",      "load_settings",
+        "topmost 0,0,1024,768", "refresh",  "retained off", "fine timer off"};
     EXPECT_EQ(r.w.calls, expected);
     EXPECT_EQ(r.frame, 3);
 }

@@ -21,7 +21,7 @@ surface numbered(std::int32_t w, std::int32_t h) {
 
 // A destination that keeps its picture and every copy made onto it.
 class recording_target : public paint_target {
-public:
+  public:
     recording_target(std::int32_t w, std::int32_t h, pixel fill) : pic(w, h, fill) {}
     std::int32_t width() const override { return pic.width(); }
     std::int32_t height() const override { return pic.height(); }
@@ -72,9 +72,10 @@ TEST(Transitions, RandomBlocksCopyEachOfTheGridOnceInAShuffledOrder) {
         EXPECT_EQ(dst.pic, src) << "the blocks together cover the whole screen";
         bool in_row_order = true;
         for (std::size_t k = 1; k < dst.copies.size(); ++k)
-            in_row_order = in_row_order && (dst.copies[k].y > dst.copies[k - 1].y ||
-                                            (dst.copies[k].y == dst.copies[k - 1].y &&
-                                             dst.copies[k].x > dst.copies[k - 1].x));
+            in_row_order =
+                in_row_order &&
+                (dst.copies[k].y > dst.copies[k - 1].y ||
+                 (dst.copies[k].y == dst.copies[k - 1].y && dst.copies[k].x > dst.copies[k - 1].x));
         EXPECT_FALSE(in_row_order) << "the order is shuffled";
         EXPECT_GE(h.system.clock - start, 1600u * 2) << "a 2 ms wait after each block";
     }
@@ -108,7 +109,8 @@ TEST(Transitions, SlideDownPushesTheOldPictureOut) {
     headless_program h(16, 12);
     surface src = numbered(16, 12);
     surface old(16, 12);
-    for (std::int32_t y = 0; y < 12; ++y) old.fill_rect(0, y, 16, 1, rgb(0, 0, static_cast<std::uint8_t>(100 + y)));
+    for (std::int32_t y = 0; y < 12; ++y)
+        old.fill_rect(0, y, 16, 1, rgb(0, 0, static_cast<std::uint8_t>(100 + y)));
     recording_target dst(16, 12, 0);
     dst.pic = old;
     // Look at the destination in the wait after each step.

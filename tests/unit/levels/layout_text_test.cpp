@@ -69,15 +69,15 @@ TEST(LayoutText, RejectsMalformedTextWithoutTouchingTheGrid) {
     const std::string bad_texts[] = {
         "",
         fourteen,
-        rows_text(row) + row + "\n",         // sixteen rows
-        rows_text(row) + "\n",               // an empty line after the last row
+        rows_text(row) + row + "\n",  // sixteen rows
+        rows_text(row) + "\n",        // an empty line after the last row
         rows_text(row, 4, std::string(19, '.')),
         rows_text(row, 4, std::string(21, '.')),
-        rows_text(row, 14, std::string(19, '.') + "j"),   // no kind 19
-        rows_text(row, 0, std::string(19, '.') + "0"),    // '0' is not the empty cell
-        rows_text(row, 9, "A" + std::string(19, '.')),    // letters are lower case
-        rows_text(row, 7, ".. . . . . . . . . . . . . . . . . . ."),  // blank in the wrong place
-        rows_text(row, 7, ". . . . . . . . . . . . . . . . . . . . "), // 40 characters
+        rows_text(row, 14, std::string(19, '.') + "j"),                 // no kind 19
+        rows_text(row, 0, std::string(19, '.') + "0"),                  // '0' is not the empty cell
+        rows_text(row, 9, "A" + std::string(19, '.')),                  // letters are lower case
+        rows_text(row, 7, ".. . . . . . . . . . . . . . . . . . ."),    // blank in the wrong place
+        rows_text(row, 7, ". . . . . . . . . . . . . . . . . . . . "),  // 40 characters
         rows_text(row, 2, ".........?.........."),
     };
     for (const std::string& text : bad_texts) {
@@ -105,10 +105,10 @@ TEST(LayoutText, EveryLevelPrintsAsFifteenRowsAndReadsBackUnchanged) {
 
 TEST(LayoutText, PrintsCellsByRowThenColumn) {
     brick_grid_t g{};
-    g[19][0] = 18;   // last column of the top row
-    g[0][14] = 1;    // first column of the bottom row
+    g[19][0] = 18;  // last column of the top row
+    g[0][14] = 1;   // first column of the bottom row
     g[3][1] = 10;
-    g[5][2] = 99;    // outside every layout: shown, not hidden
+    g[5][2] = 99;  // outside every layout: shown, not hidden
     const std::string text = format_layout(g);
     EXPECT_EQ(text.substr(0, 21), "...................i\n");
     EXPECT_EQ(text.substr(21, 21), "...a................\n");

@@ -74,7 +74,9 @@ brick_grid_t from_rule(const std::function<int(int c, int r)>& kind_at) {
     return g;
 }
 
-bool in(int v, int lo, int hi) { return v >= lo && v <= hi; }
+bool in(int v, int lo, int hi) {
+    return v >= lo && v <= hi;
+}
 
 }  // namespace
 
@@ -119,7 +121,7 @@ TEST(Layouts, ValuesAndRowsStayWithinWhatTheFieldDraws) {
 }
 
 TEST(Layouts, BrickTotalsAndKindsPerLevel) {
-    const int totals[] = {54, 62, 54, 68, 68, 84, 45, 66, 38, 60,
+    const int totals[] = {54, 62, 54,  68, 68, 84, 45, 66,  38, 60,
                           80, 72, 110, 62, 78, 60, 72, 102, 52, 172};
     const std::map<int, int> kind_counts[] = {
         {{5, 27}, {7, 27}},
@@ -141,7 +143,15 @@ TEST(Layouts, BrickTotalsAndKindsPerLevel) {
         {{5, 24}, {10, 24}, {14, 24}},
         {{5, 54}, {3, 32}, {7, 16}},
         {{2, 44}, {3, 8}},
-        {{9, 62}, {5, 28}, {16, 20}, {14, 18}, {7, 12}, {10, 12}, {8, 8}, {13, 6}, {12, 4},
+        {{9, 62},
+         {5, 28},
+         {16, 20},
+         {14, 18},
+         {7, 12},
+         {10, 12},
+         {8, 8},
+         {13, 6},
+         {12, 4},
          {15, 2}},
     };
     for (int n = 1; n <= 20; ++n) {
@@ -199,9 +209,9 @@ TEST(Layouts, FirstTenLevelsFollowTheirDrawings) {
                   return c % 2 == (r - 1) / 2 % 2 ? 5 : 0;
               }));
     EXPECT_EQ(level(10), from_rule([](int c, int r) {
-                  if (r == 7) return in(std::min(c, 19 - c), 1, 4) || in(std::min(c, 19 - c), 6, 7)
-                                         ? 11
-                                         : 0;
+                  if (r == 7)
+                      return in(std::min(c, 19 - c), 1, 4) || in(std::min(c, 19 - c), 6, 7) ? 11
+                                                                                            : 0;
                   return (r == 1 || r == 2 || r == 4 || r == 5) && c >= 2 && c % 3 != 1 ? 11 : 0;
               }));
     for (int n = 1; n <= 10; ++n) {
@@ -245,8 +255,8 @@ TEST(Layouts, LevelsElevenToFifteenFollowTheirShapes) {
               }));
 
     EXPECT_EQ(level(15), from_rule([](int c, int r) {
-                  const bool frame = r == 1 || ((c == 0 || c == 19) && in(r, 1, 7)) ||
-                                     (r == 7 && !in(c, 9, 10));
+                  const bool frame =
+                      r == 1 || ((c == 0 || c == 19) && in(r, 1, 7)) || (r == 7 && !in(c, 9, 10));
                   const bool box = in(r, 3, 5) && (in(c, 2, 6) || in(c, 13, 17)) &&
                                    (r != 4 || c == 2 || c == 6 || c == 13 || c == 17);
                   const bool bar = (r == 5 && in(c, 8, 11)) || (r == 6 && (c == 8 || c == 11));
@@ -298,9 +308,12 @@ TEST(Layouts, LevelsSixteenToTwentyFollowTheirShapes) {
             const bool gap = in(c, 9, 10) && in(r, 6, 9);
             const bool frame = r == 1 || r == 9 || c == 0 || c == 19;
             const bool bar = (r == 5 && in(c, 8, 11)) || (in(r, 5, 9) && (c == 8 || c == 11));
-            if (gap) EXPECT_EQ(at(g20, c, r), 0) << c << "," << r;
-            else if (frame || bar) EXPECT_EQ(at(g20, c, r), 9) << c << "," << r;
-            else EXPECT_TRUE(at(g20, c, r) != 0 && at(g20, c, r) != 9) << c << "," << r;
+            if (gap)
+                EXPECT_EQ(at(g20, c, r), 0) << c << "," << r;
+            else if (frame || bar)
+                EXPECT_EQ(at(g20, c, r), 9) << c << "," << r;
+            else
+                EXPECT_TRUE(at(g20, c, r) != 0 && at(g20, c, r) != 9) << c << "," << r;
         }
     }
 

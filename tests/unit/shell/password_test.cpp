@@ -19,14 +19,14 @@ std::string unscrambled(const std::string& misc) {
     unscramble_password(c);
     return c.password;
 }
-} // namespace
+}  // namespace
 
 TEST(Password, EmptyStaysEmptyBothWays) {
     EXPECT_EQ(scrambled(""), "");
     EXPECT_EQ(unscrambled(""), "");
     config_settings c;
     c.misc = "stale";
-    scramble_password(c); // an empty password must clear an old misc
+    scramble_password(c);  // an empty password must clear an old misc
     EXPECT_EQ(c.misc, "");
 }
 
@@ -59,8 +59,7 @@ TEST(Password, PositionsFiveApartShareTheirKeyLetter) {
     std::string b = scrambled("abcdeXgh");
     ASSERT_EQ(a.size(), b.size());
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (i == 10 || i == 11)
-            continue;
+        if (i == 10 || i == 11) continue;
         EXPECT_EQ(a[i], b[i]) << i;
     }
     EXPECT_NE(a.substr(10, 2), b.substr(10, 2));
@@ -77,7 +76,7 @@ TEST(Password, DamagedStoredTextsStillGiveAPassword) {
     std::string p = unscrambled("!!xe"
                                 "AZ");
     ASSERT_EQ(p.size(), 3u);
-    EXPECT_EQ(p[1], ('A' ^ 'e') ^ 'H'); // "xe" holds 36; pair 2 meets key letter 'H'
+    EXPECT_EQ(p[1], ('A' ^ 'e') ^ 'H');  // "xe" holds 36; pair 2 meets key letter 'H'
     // Whatever it decoded to, scrambling it again gives a well-formed text.
     EXPECT_EQ(unscrambled(scrambled(p)), p);
 }

@@ -20,7 +20,7 @@ struct Settings : ::testing::Test {
 
 const char* const names[] = {"Santa", "Dasher", "Dancer", "Prancer", "Vixen",
                              "Comet", "Cupid",  "Donder", "Blitzen", "Frosty"};
-} // namespace
+}  // namespace
 
 TEST_F(Settings, OnlyTheFolderStoredGivesEveryDefault) {
     store.put("install_path", "C:\\Saver");
@@ -35,15 +35,14 @@ TEST_F(Settings, OnlyTheFolderStoredGivesEveryDefault) {
     EXPECT_EQ(config.misc, "");
     EXPECT_EQ(config.password, "");
     EXPECT_TRUE(sys.message_boxes.empty());
-    EXPECT_TRUE(store.writes.empty()); // loading never writes
+    EXPECT_TRUE(store.writes.empty());  // loading never writes
 }
 
 TEST_F(Settings, KeysAreReadInOrderWithTheirDefaults) {
     store.put("install_path", "x");
     load();
     std::vector<std::pair<std::string, std::string>> expected = {{"install_path", "empty"}};
-    for (int k = 1; k <= 10; ++k)
-        expected.push_back({"name" + std::to_string(k), names[k - 1]});
+    for (int k = 1; k <= 10; ++k) expected.push_back({"name" + std::to_string(k), names[k - 1]});
     for (int k = 1; k <= 10; ++k)
         expected.push_back({"sc" + std::to_string(k), std::to_string(110 - 10 * k)});
     expected.insert(expected.end(),
@@ -72,8 +71,7 @@ TEST_F(Settings, InstallationFolderGetsOneTrailingBackslash) {
 
 TEST_F(Settings, MissingFolderShowsTheMessageAndEndsBeforeReadingMore) {
     for (bool stored_as_text : {false, true}) {
-        if (stored_as_text)
-            store.put("install_path", "empty");
+        if (stored_as_text) store.put("install_path", "empty");
         store.reads.clear();
         sys.message_boxes.clear();
         sys.calls.clear();
@@ -88,7 +86,7 @@ TEST_F(Settings, MissingFolderShowsTheMessageAndEndsBeforeReadingMore) {
                              "If the problem continues please contact Tarvo Software at:\r",
                              0),
                   0u);
-        EXPECT_GT(text.find('@'), text.rfind('\r')); // the address is the last line
+        EXPECT_GT(text.find('@'), text.rfind('\r'));  // the address is the last line
         EXPECT_EQ(sys.calls.back(), "end_program()");
         EXPECT_EQ(store.reads.size(), 1u);
     }
@@ -104,7 +102,7 @@ TEST_F(Settings, StoredNumbersRoundHalvesToEven) {
     EXPECT_EQ(config.hiscore_value[3], 86);
     EXPECT_EQ(config.hiscore_value[4], 84);
     EXPECT_EQ(config.hiscore_value[5], 85);
-    EXPECT_EQ(config.speed, 7); // no range check
+    EXPECT_EQ(config.speed, 7);  // no range check
     save_settings(config, store);
     EXPECT_EQ(stored("sc5"), "85");
     EXPECT_EQ(stored("sc3"), "86");
@@ -112,13 +110,13 @@ TEST_F(Settings, StoredNumbersRoundHalvesToEven) {
 
 TEST_F(Settings, UnreadableNumbersKeepTheProgramUsable) {
     store.put("install_path", "x");
-    store.put("sc1", "abc");         // no number: default
-    store.put("sc2", "");            // empty: default
-    store.put("sc3", "99999999999"); // beyond 32 bits: default
+    store.put("sc1", "abc");          // no number: default
+    store.put("sc2", "");             // empty: default
+    store.put("sc3", "99999999999");  // beyond 32 bits: default
     store.put("sc4", "-3000000000");
-    store.put("sc5", "12abc"); // the number it begins with
+    store.put("sc5", "12abc");  // the number it begins with
     store.put("sc6", " -5");
-    store.put("sc7", "0"); // a real zero stays zero
+    store.put("sc7", "0");  // a real zero stays zero
     store.put("speed", "fast");
     load();
     EXPECT_EQ(config.hiscore_value[1], 100);
@@ -147,10 +145,8 @@ TEST_F(Settings, SaveWritesEveryKeyButTheFolderInOrder) {
         keys.push_back(w.key);
     }
     std::vector<std::string> expected;
-    for (int k = 1; k <= 10; ++k)
-        expected.push_back("name" + std::to_string(k));
-    for (int k = 1; k <= 10; ++k)
-        expected.push_back("sc" + std::to_string(k));
+    for (int k = 1; k <= 10; ++k) expected.push_back("name" + std::to_string(k));
+    for (int k = 1; k <= 10; ++k) expected.push_back("sc" + std::to_string(k));
     expected.insert(expected.end(), {"music_on", "soundfx_on", "speed", "misc"});
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(stored("name2"), "Ann");
@@ -158,7 +154,7 @@ TEST_F(Settings, SaveWritesEveryKeyButTheFolderInOrder) {
     EXPECT_EQ(stored("music_on"), "0");
     EXPECT_EQ(stored("soundfx_on"), "1");
     EXPECT_EQ(stored("speed"), "3");
-    EXPECT_EQ(stored("misc"), "xe"); // recomputed from the password
+    EXPECT_EQ(stored("misc"), "xe");  // recomputed from the password
     EXPECT_EQ(stored("install_path"), "x");
 }
 
@@ -181,7 +177,7 @@ TEST_F(Settings, LoadThenSaveWritesBackTheSameTexts) {
     save_settings(config, store);
     for (const auto& w : store.writes)
         EXPECT_EQ(before.get(w.key).value_or(w.value), w.value) << w.key;
-    EXPECT_EQ(store.size(), 25u); // install_path and the 24 written keys, nothing else
+    EXPECT_EQ(store.size(), 25u);  // install_path and the 24 written keys, nothing else
 }
 
 TEST_F(Settings, NewPasswordWritesOnlyMisc) {

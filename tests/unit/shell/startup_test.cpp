@@ -14,8 +14,7 @@ TEST(ModeSwitch, FirstTwoCharactersUpperCased) {
         {"", "/C"},       {"/c", "/C"}, {"/C", "/C"},      {"/c:730", "/C"},
         {"/C 730", "/C"}, {"/s", "/S"}, {"/p 730", "/P"},  {"/a", "/A"},
         {"-s", "-S"},     {"/", "/"},   {"/x junk", "/X"}, {" /s", " /"}};
-    for (auto [args, mode] : cases)
-        EXPECT_EQ(mode_switch(args), mode) << args;
+    for (auto [args, mode] : cases) EXPECT_EQ(mode_switch(args), mode) << args;
 }
 
 TEST(ReadHandle, NumberAfterTheSwitchRoundedHalvesToEven) {
@@ -32,8 +31,7 @@ TEST(ReadHandle, NumberAfterTheSwitchRoundedHalvesToEven) {
                                                           {"/p 2147483648", 0},
                                                           {"/p 1e30", 0},
                                                           {"/p -2147483649", 0}};
-    for (auto [args, handle] : cases)
-        EXPECT_EQ(read_handle(args), handle) << args;
+    for (auto [args, handle] : cases) EXPECT_EQ(read_handle(args), handle) << args;
 }
 
 namespace {
@@ -78,7 +76,7 @@ struct Startup : ::testing::Test {
         return {last.base(), sys.calls.end()};
     }
 };
-} // namespace
+}  // namespace
 
 TEST_F(Startup, TwipsFirstThenSettingsThenTheMode) {
     sys.twips_x = 15;
@@ -89,7 +87,7 @@ TEST_F(Startup, TwipsFirstThenSettingsThenTheMode) {
     EXPECT_EQ(sys.calls[1], "twips_per_pixel_y()");
     EXPECT_EQ(sys.calls[2], "get_setting(install_path)");
     EXPECT_EQ(run.twips_x, 15);
-    EXPECT_EQ(run.twips_y, 12); // halves to even
+    EXPECT_EQ(run.twips_y, 12);  // halves to even
     EXPECT_EQ(config.app_path, "C:\\Saver\\");
     EXPECT_EQ(dispatch_calls(), std::vector<std::string>{"show_configuration"});
 }
@@ -107,8 +105,7 @@ TEST_F(Startup, ConfigurationForEmptyAndEveryCSwitchEvenBesideARunningSaver) {
 TEST_F(Startup, SaverRunWaitsOnEventsUntilRunningDropsThenEnds) {
     int passes = 0;
     sys.on_process_events = [&] {
-        if (++passes == 3)
-            run.running = false; // the saver window unloads
+        if (++passes == 3) run.running = false;  // the saver window unloads
     };
     EXPECT_THROW(start("/s"), program_ended);
     EXPECT_TRUE(host.running_when_shown);
@@ -144,7 +141,7 @@ TEST_F(Startup, UnknownSwitchLoadsSettingsAndOpensNothing) {
         sys.calls.clear();
         start(args);
         EXPECT_TRUE(dispatch_calls().empty()) << args;
-        EXPECT_EQ(sys.count("get_setting"), 25u); // every setting was loaded
+        EXPECT_EQ(sys.count("get_setting"), 25u);  // every setting was loaded
     }
     EXPECT_EQ(run.parent_hwnd, 0);
 }

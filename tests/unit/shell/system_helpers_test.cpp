@@ -9,7 +9,7 @@ using namespace glim;
 namespace {
 const std::string desktop = "Control Panel\\Desktop";
 const std::string use_password = "ScreenSaveUsePassword";
-} // namespace
+}  // namespace
 
 TEST(SaverFlags, SetThenClearMakeTheFourCallsWithThePreviousState) {
     fake_system sys;
@@ -23,7 +23,7 @@ TEST(SaverFlags, SetThenClearMakeTheFourCallsWithThePreviousState) {
     EXPECT_EQ(sys.calls, (std::vector<std::string>{
                              "system_parameters_info(97,4294967295,0,0)",
                              "system_parameters_info(17,0,0,0)", "system_parameters_info(97,0,0,0)",
-                             "system_parameters_info(17,4294967295,1,1)", // written to the profile
+                             "system_parameters_info(17,4294967295,1,1)",  // written to the profile
                          }));
 }
 
@@ -34,7 +34,7 @@ TEST(SaverFlags, UpdateFlagsFollowWhatThePlatformReports) {
     clear_saver_running(sys);
     EXPECT_EQ(sys.calls.back(), "system_parameters_info(17,4294967295,0,0)");
 
-    fake_system already; // a saver already flagged as running: the second call's flags are 1
+    fake_system already;  // a saver already flagged as running: the second call's flags are 1
     already.saver_running = 1;
     set_saver_running(already);
     EXPECT_EQ(already.calls.back(), "system_parameters_info(17,0,1,1)");
@@ -59,7 +59,7 @@ TEST(Registry, RootsOutsideTheSevenMakeNoCall) {
     EXPECT_TRUE(sys.calls.empty());
     EXPECT_EQ(get_registry_value(sys, hkey_classes_root, desktop, use_password), "");
     EXPECT_EQ(get_registry_value(sys, hkey_dyn_data, desktop, use_password), "");
-    EXPECT_EQ(sys.count("reg_open_key"), 2u); // the ends of the range are accepted
+    EXPECT_EQ(sys.count("reg_open_key"), 2u);  // the ends of the range are accepted
 }
 
 TEST(Registry, AStringValueIsOpenedQueriedAndClosed) {
@@ -91,14 +91,14 @@ TEST(Registry, LengthLimitsAndFailures) {
     sys.set_registry_value(hkey_current_user, desktop, "bin", reg_type_binary, {'4', '2', 0x07});
     EXPECT_EQ(get_registry_value(sys, hkey_current_user, desktop, "s254"), std::string(254, 'q'));
     EXPECT_EQ(get_registry_value(sys, hkey_current_user, desktop, "s255"), "");
-    EXPECT_EQ(get_registry_value(sys, hkey_current_user, desktop, "none"), ""); // size 0
+    EXPECT_EQ(get_registry_value(sys, hkey_current_user, desktop, "none"), "");  // size 0
     EXPECT_EQ(get_registry_value(sys, hkey_current_user, desktop, "bin"), "42");
     EXPECT_EQ(get_registry_value(sys, hkey_current_user, desktop, "missing"), "");
-    EXPECT_EQ(sys.count("reg_close_key"), 5u); // every opened key is closed, failure or not
+    EXPECT_EQ(sys.count("reg_close_key"), 5u);  // every opened key is closed, failure or not
     EXPECT_EQ(sys.open_keys(), 0u);
     sys.calls.clear();
     EXPECT_EQ(get_registry_value(sys, hkey_current_user, "No\\Such\\Key", "x"), "");
-    EXPECT_EQ(sys.calls.size(), 1u); // nothing to close when the open fails
+    EXPECT_EQ(sys.calls.size(), 1u);  // nothing to close when the open fails
 }
 
 TEST(Registry, PasswordOptionReadsTheValueAsANumber) {
@@ -123,7 +123,7 @@ TEST(Registry, PasswordOptionReadsTheValueAsANumber) {
             s.set_registry_value(hkey_current_user, desktop, use_password, reg_type_binary, d);
         });
     };
-    EXPECT_FALSE(with([](fake_system&) {})); // value missing
+    EXPECT_FALSE(with([](fake_system&) {}));  // value missing
     EXPECT_TRUE(text("1"));
     EXPECT_FALSE(text("0"));
     EXPECT_FALSE(text("on"));
@@ -140,7 +140,7 @@ TEST(Cursor, LoopsUntilTheCountCrossesZero) {
     EXPECT_EQ(sys.cursor_count, 0);
     EXPECT_EQ(sys.count("show_cursor_call"), 3u);
     sys.calls.clear();
-    show_cursor(sys); // already visible: still one call
+    show_cursor(sys);  // already visible: still one call
     EXPECT_EQ(sys.calls, std::vector<std::string>{"show_cursor_call(1)"});
 
     sys.cursor_count = 2;
@@ -155,7 +155,7 @@ TEST(Cursor, LoopsUntilTheCountCrossesZero) {
 }
 
 TEST(CenterForm, MovesToTheMiddleThenProcessesEventsOnce) {
-    fake_system sys; // 15360 x 11520 twips
+    fake_system sys;  // 15360 x 11520 twips
     fake_form form(0, 0, 4000, 2001);
     int moves_seen_by_events = -1;
     sys.on_process_events = [&] { moves_seen_by_events = form.moves; };
@@ -163,7 +163,7 @@ TEST(CenterForm, MovesToTheMiddleThenProcessesEventsOnce) {
     EXPECT_FLOAT_EQ(form.left(), 5680);
     EXPECT_FLOAT_EQ(form.top(), 4759.5f);
     EXPECT_FLOAT_EQ(form.width(), 4000);
-    EXPECT_EQ(moves_seen_by_events, 1); // moved before the events run
+    EXPECT_EQ(moves_seen_by_events, 1);  // moved before the events run
     EXPECT_EQ(sys.count("process_events"), 1u);
 
     fake_form big(100, 100, 20000, 12000);

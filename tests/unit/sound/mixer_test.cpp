@@ -2,7 +2,6 @@
 // rate resampling and the volume in hundredths of a decibel.
 #include <gtest/gtest.h>
 
-
 #include "engine/sound/mixer.h"
 
 namespace glim {
@@ -131,8 +130,7 @@ mixer_voice voice(std::vector<std::int16_t> samples, std::int32_t rate, std::int
 
 TEST(mix_voices, sums_channels_and_clips_at_both_ends) {
     std::vector<mixer_voice> v{voice({1000, 30000, -30000, 5}, 22050),
-                               voice({-300, 30000, -30000, 7}, 22050),
-                               voice({0, 0, 0, 0}, 22050)};
+                               voice({-300, 30000, -30000, 7}, 22050), voice({0, 0, 0, 0}, 22050)};
     v[2].playing = false;
     v[2].sound.samples = {9999, 9999, 9999, 9999};
     std::vector<std::int16_t> out(6, 123);

@@ -15,7 +15,7 @@ namespace {
 using access = fxsnd_access;
 
 class sound_test : public ::testing::Test {
-protected:
+  protected:
     sound_test() { settings.app_path = "C:\\Glim\\"; }
 
     // The accesses logged since the last call, and the log emptied.
@@ -66,10 +66,13 @@ fxsnd_log joined(std::initializer_list<std::vector<access>> parts) {
 }
 
 TEST_F(sound_test, init_sound_stops_starts_and_loads_the_four_channels_in_order) {
-    fxsnd_log expected = joined({stop_music(), stop_effects(),
+    fxsnd_log expected = joined({stop_music(),
+                                 stop_effects(),
                                  {fx.put(3, 2), fx.put(25, 1), fx.read(28)},
-                                 load(1, "ovrinpd.wav"), load(2, "ovrinho.wav"),
-                                 load(3, "ovrinht1.wav"), load(4, "ovrinht1.wav")});
+                                 load(1, "ovrinpd.wav"),
+                                 load(2, "ovrinho.wav"),
+                                 load(3, "ovrinht1.wav"),
+                                 load(4, "ovrinht1.wav")});
     snd.init_sound();
     EXPECT_EQ(take(), expected);
     EXPECT_EQ(snd.music_busy, 0);
@@ -147,8 +150,8 @@ TEST_F(sound_test, open_result_is_read_as_a_rounded_16_bit_number) {
         double value;
         bool fails;
     };
-    for (row r : {row{0, false}, row{-5, false}, row{0.5, false}, row{0.51, true},
-                  row{1.5, true}, row{2.5, true}, row{1e9, true}, row{-1e9, false}}) {
+    for (row r : {row{0, false}, row{-5, false}, row{0.5, false}, row{0.51, true}, row{1.5, true},
+                  row{2.5, true}, row{1e9, true}, row{-1e9, false}}) {
         settings.soundfx_on = option_value::from_text("1");
         fx.open_result = r.value;
         snd.init_sound();
@@ -157,8 +160,13 @@ TEST_F(sound_test, open_result_is_read_as_a_rounded_16_bit_number) {
 }
 
 TEST_F(sound_test, effects_state_reads_property_32) {
-    for (auto [value, expected] : {std::pair{2.0, 2}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {0.0, 0},
-                                   {70000.0, 32767}, {-70000.0, -32768}}) {
+    for (auto [value, expected] : {std::pair{2.0, 2},
+                                   {1.5, 2},
+                                   {2.5, 2},
+                                   {3.5, 4},
+                                   {0.0, 0},
+                                   {70000.0, 32767},
+                                   {-70000.0, -32768}}) {
         fx.device_state = value;
         EXPECT_EQ(snd.effects_state(), expected) << value;
     }
@@ -186,9 +194,9 @@ TEST_F(sound_test, tunes_follow_the_list_and_wrap) {
         music.fire_play_ended();
     }
     std::vector<std::string> expected;
-    for (const char* f : {"ovrin4.mid", "ovrin5.mid", "ovrin6.mid", "ovrin7.mid", "ovrin8.mid",
-                          "ovrin9.mid", "ovrin10.mid", "ovrin2.mid", "ovrin1.mid", "ovrin3.mid",
-                          "ovrin4.mid", "ovrin5.mid"})
+    for (const char* f :
+         {"ovrin4.mid", "ovrin5.mid", "ovrin6.mid", "ovrin7.mid", "ovrin8.mid", "ovrin9.mid",
+          "ovrin10.mid", "ovrin2.mid", "ovrin1.mid", "ovrin3.mid", "ovrin4.mid", "ovrin5.mid"})
         expected.push_back(std::string("C:\\Glim\\") + f);
     EXPECT_EQ(tunes_started(take()), expected);
 }
