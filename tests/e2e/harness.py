@@ -189,6 +189,19 @@ class Session:
         except subprocess.TimeoutExpired:
             return True
 
+    def use_capture_device(self):
+        """Gives Wine one ALSA wave device that writes everything it plays into a WAV file;
+        returns that file's path. Call before starting the program that plays."""
+        capture = os.path.join(self.tmp, "capture.wav")
+        conf = os.path.join(self.tmp, "asound.conf")
+        with open(conf, "w") as f:
+            f.write("</usr/share/alsa/alsa.conf>\n"
+                    "pcm.!default {\n type file\n slave.pcm \"null\"\n"
+                    f" file \"{capture}\"\n format \"wav\"\n}}\n")
+        self.env["ALSA_CONFIG_PATH"] = conf
+        self.reg_set(r"HKCU\Software\Wine\Drivers", "Audio", "alsa")
+        return capture
+
     # ---- registry ----
 
     def reg_set(self, key, name, value, kind="REG_SZ"):

@@ -348,15 +348,7 @@ class Configuration(SaverTest):
         if not (os.path.exists("/usr/share/alsa/alsa.conf") and os.path.exists(
                 os.path.join(self.s.prefix, "drive_c/windows/system32/winealsa.drv"))):
             self.skipTest("no ALSA for Wine here")
-        # One ALSA wave device for Wine that writes what it plays into a file.
-        capture = os.path.join(self.s.tmp, "capture.wav")
-        conf = os.path.join(self.s.tmp, "asound.conf")
-        with open(conf, "w") as f:
-            f.write("</usr/share/alsa/alsa.conf>\n"
-                    "pcm.!default {\n type file\n slave.pcm \"null\"\n"
-                    f" file \"{capture}\"\n format \"wav\"\n}}\n")
-        self.s.env["ALSA_CONFIG_PATH"] = conf
-        self.s.reg_set(r"HKCU\Software\Wine\Drivers", "Audio", "alsa")
+        capture = self.s.use_capture_device()
         self.s.set_setting("soundfx_on", "0")
         d = self.open()
         d.move(*BACKGROUND)

@@ -100,18 +100,6 @@ class SoundProbe(harness.SaverTest):
     def media_folder(self):
         return self.s.wine_path(MEDIA).rstrip("\\") + "\\"
 
-    def use_capture_device(self):
-        """Gives Wine one ALSA wave device that writes everything it plays into a WAV file."""
-        capture = os.path.join(self.s.tmp, "capture.wav")
-        conf = os.path.join(self.s.tmp, "asound.conf")
-        with open(conf, "w") as f:
-            f.write("</usr/share/alsa/alsa.conf>\n"
-                    "pcm.!default {\n type file\n slave.pcm \"null\"\n"
-                    f" file \"{capture}\"\n format \"wav\"\n}}\n")
-        self.s.env["ALSA_CONFIG_PATH"] = conf
-        self.s.reg_set(r"HKCU\Software\Wine\Drivers", "Audio", "alsa")
-        return capture
-
     def test_no_device_turns_effects_off_and_the_tune_never_ends(self):
         r = self.probe("game", self.media_folder(), "11025", "1500")
         self.assertEqual(r.get("wave_devices"), "0")
@@ -124,7 +112,7 @@ class SoundProbe(harness.SaverTest):
         self.assertEqual(r.get("done"), "1")
 
     def test_an_effect_plays_at_its_rate_and_volume(self):
-        capture = self.use_capture_device()
+        capture = self.s.use_capture_device()
         r = self.probe("game", self.media_folder(), "11025", "500")
         if r.get("wave_devices") == "0":
             self.skipTest("Wine found no ALSA device here")
@@ -141,7 +129,7 @@ class SoundProbe(harness.SaverTest):
         self.assertGreaterEqual(int(r["blocks_played"]), int(2 * TONE_SECONDS * 22050 / 256))
 
     def test_a_file_name_alone_plays_the_file(self):
-        capture = self.use_capture_device()
+        capture = self.s.use_capture_device()
         wav = self.s.wine_path(os.path.join(MEDIA, "ovrinho.wav"))
         r = self.probe("oneshot", wav, "1500")
         self.assertEqual(r.get("done"), "1")
