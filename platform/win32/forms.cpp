@@ -266,7 +266,7 @@ form::form(form_design design, std::vector<control_design> controls) : design_(d
 
 form::~form() {
     if (hwnd_) destroy_window();
-    for (auto& [spec, font] : fonts_) DeleteObject(font);
+    for (auto& [face, font] : fonts_) DeleteObject(font);
     for (auto& [c, b] : brushes_) DeleteObject(b);
 }
 
@@ -278,8 +278,8 @@ std::vector<control*> form::controls_for_group() {
 }
 
 HFONT form::font_for(const font_spec& f) {
-    for (auto& [spec, font] : fonts_)
-        if (std::string(spec.face) == f.face && spec.points == f.points && spec.bold == f.bold)
+    for (auto& [have, font] : fonts_)
+        if (std::string(have.face) == f.face && have.points == f.points && have.bold == f.bold)
             return font;
     int height = -static_cast<int>(std::lround(f.points * dpi(LOGPIXELSY) / 72.0));
     HFONT h = CreateFontA(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
