@@ -300,6 +300,27 @@ TEST(PaddleBounce, ABallEnteringFromTheSideBouncesAsFromTheTop) {
     EXPECT_LT(f.bdy(), 0);
 }
 
+TEST(PaddleBounce, BelowElevenPixelsAFrameAFallingBallCannotStepOverTheBand) {
+    // Falls from every start between two steps: below 11 pixels a frame the bottom row lands
+    // strictly inside the band in some frame; at 11 it can go from its top row to one past it.
+    game_fixture f;
+    f.empty_field();
+    f.px() = 300;
+    const double y1 = f.s.sprite_y[paddle_slot];
+    auto bounces = [&](double dy, double start) {
+        f.ball(320, y1 - 13 - 3 * dy - start, 0, dy);
+        for (int i = 0; i < 6 && f.bdy() > 0; ++i) {
+            move_ball(f.p);
+            paddle_bounce(f.p);
+        }
+        return f.bdy() < 0;
+    };
+    for (const double dy : {2.0, 7.5, 10.75})
+        for (double start = 0; start < dy; start += 0.25)
+            EXPECT_TRUE(bounces(dy, start)) << dy << " " << start;
+    EXPECT_FALSE(bounces(11, 0));
+}
+
 TEST(LostBall, DemonstrationGoesOnBelowZeroBalls) {
     game_fixture f;
     f.g.balls_left = 0;

@@ -63,6 +63,33 @@ TEST(InitGame, FrameDelayFollowsTheSpeedAndKeepsItForOthers) {
     EXPECT_EQ(f.p.run.frame_delay, 10);
 }
 
+TEST(InitGame, LeavesTheRunFlagsAndWhatOutlivesAGameAlone) {
+    game_fixture f;
+    auto& run = f.p.run;
+    run.player_game = 0;
+    run.play_mode = 0;
+    run.frame_count = 37;
+    run.activity_count = 5;
+    run.launched_from_config = 1;
+    f.g.hit_toggle = 1;
+    f.g.paddle_dx = -2;
+    f.g.cell_left = 64;
+    f.g.cell_right = 95;
+    init_game(f.p);
+    EXPECT_EQ(run.player_game, 0);
+    EXPECT_EQ(run.play_mode, 0);
+    EXPECT_EQ(run.frame_count, 37);
+    EXPECT_EQ(run.activity_count, 5);
+    EXPECT_EQ(run.launched_from_config, 1);
+    EXPECT_EQ(run.quit_requested, 0);
+    // The brick sound's channel alternates across games, and the exact middle of the paddle
+    // keeps the last bounce's speed even from a game before.
+    EXPECT_EQ(f.g.hit_toggle, 1);
+    EXPECT_EQ(f.g.paddle_dx, -2);
+    EXPECT_EQ(f.g.cell_left, 64);
+    EXPECT_EQ(f.g.cell_right, 95);
+}
+
 TEST(InitGame, APlayersGameFollowsTheMouseAndShowsScoreAndBalls) {
     game_fixture f;
     f.player();

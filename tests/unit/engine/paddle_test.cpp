@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "tests/unit/engine/game_fixture.h"
@@ -49,6 +50,36 @@ TEST(Paddle, DuringTheOpeningPauseTheDemoPaddleWaitsAtTheLeftLimit) {
     f.frames(150);
     EXPECT_EQ(f.px(), 0);  // the ball's x is still 0: 7 - 44 lies left of the field
     EXPECT_EQ(f.s.sprite_active[ball_slot], 0);
+}
+
+TEST(Paddle, TheDemoPaddleLinesUpUnderANewBallTheFrameAfterItIsPlaced) {
+    game_fixture f;
+    f.frames(200);  // the paddle moved before the ball was placed in this frame
+    ASSERT_EQ(f.s.sprite_active[ball_slot], 1);
+    EXPECT_EQ(f.px(), 0);
+    f.frames(1);
+    EXPECT_EQ(f.px(), 320 - 44);
+}
+
+TEST(Paddle, DuringAPauseTheDemoPaddleStandsStillSaveForTheMoveAfterAReAim) {
+    game_fixture f;
+    f.empty_field();
+    f.ball(400.25, 379, 0, 2);
+    f.frames(1);  // the paddle lines up, then the ball falls past the loss line
+    ASSERT_EQ(f.g.pause_timer, 200);
+    EXPECT_EQ(f.px(), 400.25 + 7 - 44);
+    f.frames(50);
+    EXPECT_EQ(f.px(), 400.25 + 7 - 44);
+
+    f.g.aim_timer = 1;
+    f.frames(1);  // the re-aim takes effect from the next frame
+    EXPECT_EQ(f.px(), 400.25 + 7 - 44);
+    const double x1 = std::min(400.25 + 7 - f.g.aim_offset, 550.0);
+    f.frames(1);
+    EXPECT_EQ(f.px(), x1);
+    f.frames(20);
+    EXPECT_EQ(f.px(), x1);
+    EXPECT_GT(f.g.pause_timer, 0);
 }
 
 TEST(Paddle, ReAimComesAfter600DemoFramesThenEvery801To900) {
