@@ -134,3 +134,40 @@ TEST(BrickField, PlotCharDrawsTileKAndStoresKindKPlusOne) {
     EXPECT_TRUE(cell_shows(h.window.screen, 192, 144, 19, 14, h.p.sprite, 608, 128));
     EXPECT_TRUE(cell_shows(h.p.background_work, 0, 0, 19, 14, h.p.sprite, 608, 128));
 }
+
+// Row 0 is empty in every layout, so every set-up paints it over: the score digits come back at
+// once in a player's game, the balls-left icons stay gone until someone shows them again, and the
+// demonstration's row 0 stays empty.
+TEST(BrickField, SetUpRepaintsRowZeroAndBringsOnlyTheScoreBack) {
+    for (std::int32_t player : {1, 0}) {
+        headless_program h;
+        program& p = h.p;
+        p.run.player_game = player;
+        p.game.score = 4096;
+        p.game.balls_left = 3;
+        // Whatever the display held before, in all three places.
+        for (std::int32_t x = 0; x < 640; x += 16)
+            draw_static(p, x, 0, 16, 14, 370, 0);  // the ball picture all along row 0
+        p.game.level = 7;
+        setup_gamefield(p);
+
+        const char* digits = "04096";
+        for (std::int32_t i = 0; i < 5; ++i) {
+            for (std::int32_t y = 0; y < 14; ++y)
+                for (std::int32_t x = 0; x < 16; ++x) {
+                    pixel want = player ? p.sprite.at(370 + 16 * (digits[i] - '0') + x, 61 + y)
+                                        : p.sprite.at(384 + (16 * i + x) % 32, y);
+                    ASSERT_EQ(p.background_copy.at(16 * i + x, y), want)
+                        << "player " << player << " digit " << i << " at " << x << "," << y;
+                    ASSERT_EQ(p.background_work.at(16 * i + x, y), want);
+                    ASSERT_EQ(h.window.screen.at(192 + 16 * i + x, 144 + y), want);
+                }
+        }
+        // Beyond the digits, including where the balls-left icons were, only empty cells.
+        for (std::int32_t c = 3; c < 20; ++c) {
+            ASSERT_TRUE(cell_shows(p.background_copy, 0, 0, c, 0, p.sprite, 384, 0)) << c;
+            ASSERT_TRUE(cell_shows(h.window.screen, 192, 144, c, 0, p.sprite, 384, 0)) << c;
+        }
+        EXPECT_EQ(p.game.score, 4096) << "set-up adds no points";
+    }
+}

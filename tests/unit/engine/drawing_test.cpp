@@ -254,3 +254,34 @@ TEST(Drawing, RandomMovesNeverLeaveATrace) {
         }
     }
 }
+
+// A slot put into play in the game step still has the old box of its last erase; its first
+// copy runs from there to its new box, and the picture is right all the same.
+TEST(Drawing, ASlotPutIntoPlayIsFirstCopiedFromItsLastErasedBox) {
+    scene sc;
+    sc.s.sprite_active[1] = 0;
+    sc.h.window.blit(192, 144, 640, 480, sc.p.background_copy, 0, 0, srccopy);  // full repaint
+    sc.frame_before_step();
+    sc.put(6, 6, 200.5, 100);  // never erased yet: old box (0, 0)
+    sc.frame_after_step();
+    ASSERT_EQ(sc.h.window.copies.size(), 1u);
+    EXPECT_EQ(sc.p.game.dirty_left, 0);
+    EXPECT_EQ(sc.p.game.dirty_top, 0);
+    EXPECT_EQ(sc.p.game.dirty_width, 216) << "(200.5 - 0) + 1 + 15 = 216.5, to the even 216";
+    EXPECT_EQ(sc.p.game.dirty_height, 118);
+    EXPECT_EQ(first_difference(sc.h.window.screen, 192, 144, sc.p.background_work), "");
+
+    // Freed, moved while free, and put back: the copy starts at the box where it was erased.
+    sc.frame_before_step();
+    sprite_off(sc.p, 6);
+    sc.frame_after_step();
+    sc.frame_before_step();
+    sc.s.sprite_x[6] = 150;
+    sc.s.sprite_y[6] = 300;
+    sc.s.sprite_active[6] = 1;
+    sc.frame_after_step();
+    EXPECT_EQ(sc.p.game.dirty_left, 150) << "moved left: starts at the new place";
+    EXPECT_EQ(sc.p.game.dirty_width, (200 - 150) + 1 + 15);
+    EXPECT_EQ(sc.p.game.dirty_top, 100);
+    EXPECT_EQ(sc.p.game.dirty_height, (300 - 100) + 1 + 17);
+}

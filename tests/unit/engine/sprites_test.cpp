@@ -190,3 +190,48 @@ TEST(Sprites, CheckVerticalKeepsTheBoxOnTheScreenHeight) {
     check_vertical(f.p, 5);
     EXPECT_EQ(f.s.sprite_y[5], 500);
 }
+
+// A new game rebuilds the tables and frees the slots, but what a freed slot last held (place,
+// speed, image, old box) stays for the ball's next reset and the next erase.
+TEST(Sprites, InitAgainRebuildsTheTablesAndKeepsWhatFreedSlotsHeld) {
+    fresh f;
+    const sprite_table first = f.s;
+    f.s.sprite_x[10] = 401.25;
+    f.s.sprite_y[10] = 77;
+    f.s.sprite_dx[10] = -3.5;
+    f.s.sprite_dy[10] = 2;
+    f.s.sprite_image[10] = 5;
+    f.s.sprite_old_x[10] = 399;
+    f.s.sprite_old_y[10] = 75;
+    f.s.sprite_active[10] = 1;
+    start_sparkle(f.s, 4);
+    anim_sprites(f.p);
+    f.s.sprite_x[1] = 10;  // the paddle moved away
+    f.s.sprite_image[1] = 3;
+    f.p.game.paddle_last_x = 12;
+    f.p.game.paddle_anim_phase = 1;
+    f.p.game.paddle_anim_count = 5;
+    const sprite_table played = f.s;
+
+    init_sprites(f.p);
+    EXPECT_EQ(f.s.sprite_def, first.sprite_def);
+    EXPECT_EQ(f.s.anim_table, first.anim_table);
+    for (std::int32_t slot = 2; slot <= 10; ++slot) {
+        EXPECT_EQ(f.s.sprite_active[slot], 0) << slot;
+        EXPECT_EQ(f.s.sprite_anim[slot], 0) << slot;
+        EXPECT_EQ(f.s.sprite_anim_step[slot], 0) << slot;
+        EXPECT_EQ(f.s.sprite_x[slot], played.sprite_x[slot]) << slot;
+        EXPECT_EQ(f.s.sprite_y[slot], played.sprite_y[slot]) << slot;
+        EXPECT_EQ(f.s.sprite_dx[slot], played.sprite_dx[slot]) << slot;
+        EXPECT_EQ(f.s.sprite_image[slot], played.sprite_image[slot]) << slot;
+        EXPECT_EQ(f.s.sprite_old_x[slot], played.sprite_old_x[slot]) << slot;
+        EXPECT_EQ(f.s.sprite_old_y[slot], played.sprite_old_y[slot]) << slot;
+    }
+    EXPECT_EQ(f.s.sprite_image[5], 6) << "the sparkle's last image stays with its slot";
+    EXPECT_EQ(f.s.sprite_x[1], 275.5);
+    EXPECT_EQ(f.s.sprite_image[1], 1);
+    EXPECT_EQ(f.s.sprite_active[1], 1);
+    EXPECT_EQ(f.p.game.paddle_last_x, -1);
+    EXPECT_EQ(f.p.game.paddle_anim_phase, 0);
+    EXPECT_EQ(f.p.game.paddle_anim_count, 0);
+}
