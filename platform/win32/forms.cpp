@@ -440,17 +440,14 @@ void form::show_modeless() {
 
 void form::show_modal() {
     // Every other enabled top-level window of this thread takes no input meanwhile.
-    std::vector<HWND> disabled;
+    std::vector<HWND> others;
     EnumThreadWindows(GetCurrentThreadId(), collect_enabled_window,
-                      reinterpret_cast<LPARAM>(&disabled));
+                      reinterpret_cast<LPARAM>(&others));
     show_modeless();
-    for (auto it = disabled.begin(); it != disabled.end();) {
-        if (*it == hwnd_) {
-            it = disabled.erase(it);
-            continue;
-        }
-        EnableWindow(*it, FALSE);
-        ++it;
+    for (HWND h : others) {
+        if (h == hwnd_ || !hwnd_) continue;
+        EnableWindow(h, FALSE);
+        disabled_by_modal_.push_back(h);
     }
     modal_ = true;
     while (hwnd_) {
@@ -458,7 +455,13 @@ void form::show_modal() {
         if (hwnd_) WaitMessage();
     }
     modal_ = false;
-    for (HWND h : disabled)
+    enable_disabled_by_modal();
+}
+
+void form::enable_disabled_by_modal() {
+    std::vector<HWND> windows;
+    windows.swap(disabled_by_modal_);
+    for (HWND h : windows)
         if (IsWindow(h)) EnableWindow(h, TRUE);
 }
 
@@ -481,6 +484,9 @@ void form::destroy_window() {
     if (tooltip_) DestroyWindow(tooltip_);
     tooltip_ = nullptr;
     SetWindowLongPtrA(h, GWLP_USERDATA, 0);
+    // The windows a modal showing disabled take input again before this one goes, so that the
+    // platform hands the activation (and with it the keyboard) back to the window beneath.
+    enable_disabled_by_modal();
     DestroyWindow(h);
     --g_loaded_forms;
     // Controls start again from their design values at the next load.

@@ -188,6 +188,7 @@ class form {
     HFONT font_for(const font_spec& f);
     HBRUSH brush_for(std::uint32_t colour);
     void destroy_window();
+    void enable_disabled_by_modal();
 
   public:
     std::vector<control*> controls_for_group();
@@ -204,6 +205,7 @@ class form {
     control* pressed_ = nullptr;
     bool unloading_ = false;
     bool modal_ = false;
+    std::vector<HWND> disabled_by_modal_;  // enabled again when the modal showing ends
 };
 
 COLORREF to_colorref(std::uint32_t c);

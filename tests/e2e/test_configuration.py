@@ -268,7 +268,9 @@ class Configuration(SaverTest):
         self.s.key("Return")
         self.s.wait_no_window(ABOUT, 10)
         self.assertIsNone(self.s.get_setting("speed"))
-        self.close_by_exit()
+        # The dialog beneath has the keyboard again: the close keystroke closes and stores.
+        self.s.key("alt+F4")
+        self.s.wait_exit(self.proc, 20)
         self.assertEqual(self.stored_options(), ("1", "1", "2"))
 
     def test_password_dialog_writes_misc_and_exit_writes_it_again(self):
