@@ -27,6 +27,7 @@ std::vector<control_design> controls() {
         "Label1", control_kind::label, "Type your screen saver password:", 180, 180, 2535, 330};
     control_design text{"Text1", control_kind::text_box, "", 180, 540, 2040, 285, 0};
     text.password = true;
+    text.ime_off = true;
     text.back = sys_window;
     text.fore = sys_window_text;
     control_design ok{"Command1", control_kind::command_button, "Ok", 2790, 180, 915, 330, 1};

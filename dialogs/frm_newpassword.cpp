@@ -34,6 +34,7 @@ std::vector<control_design> controls() {
         c.left = 1980, c.top = top, c.width = 1605, c.height = height, c.tab_index = tab;
         c.font = bold;
         c.password = true;
+        c.ime_off = true;
         c.back = 0x00FFFFFF;
         c.fore = fore;
         return c;

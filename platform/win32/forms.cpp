@@ -1,6 +1,7 @@
 #include "platform/win32/forms.h"
 
 #include <commctrl.h>
+#include <imm.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -373,6 +374,9 @@ void form::create_controls() {
                                   (d.picture & 0xFFFF) | (d.border ? 0x10000 : 0));
             if (d.kind == control_kind::text_box && d.password)
                 SendMessageA(c.hwnd_, EM_SETPASSWORDCHAR, '*', 0);
+            // Without an input context the box takes keys as they are, never composed text.
+            if (d.kind == control_kind::text_box && d.ime_off)
+                ImmAssociateContext(c.hwnd_, nullptr);
             SetPropA(c.hwnd_, subclass_prop,
                      reinterpret_cast<HANDLE>(GetWindowLongPtrA(c.hwnd_, GWLP_WNDPROC)));
             SetWindowLongPtrA(c.hwnd_, GWLP_WNDPROC,

@@ -75,6 +75,7 @@ struct control_design {
     align text_align = align::left;
     bool border = false;    // labels: a single-line border; images and picture boxes: sunken
     bool password = false;  // text boxes: show every character as '*'
+    bool ime_off = false;   // text boxes: no input-method editor
     bool default_button = false;
     const char* tooltip = nullptr;
     bool hand_cursor = false;

@@ -146,11 +146,20 @@ class Session:
         out = self.run(["winepath", "-w", unix_path]).stdout.decode(errors="replace")
         return out.strip()
 
-    def start_saver(self, *args):
-        """Starts glimbrook.scr with the given command-line words; returns the Popen."""
+    def start_saver(self, *args, trace=None):
+        """Starts glimbrook.scr with the given command-line words; returns the Popen. With
+        trace (a Wine debug channel) the channel's trace lines go to the file p.trace_log."""
         scr = os.path.join(getattr(self, "install_dir", INSTALL_DIR), "glimbrook.scr")
-        p = subprocess.Popen(["wine", scr, *args], env=self.env, stdout=subprocess.DEVNULL,
-                             stderr=subprocess.DEVNULL, cwd=self.tmp)
+        env, err = self.env, subprocess.DEVNULL
+        if trace:
+            env = dict(self.env, WINEDEBUG=f"-all,trace+{trace}")
+            log = os.path.join(self.tmp, f"trace-{len(self.procs)}.txt")
+            err = open(log, "wb")
+        p = subprocess.Popen(["wine", scr, *args], env=env, stdout=subprocess.DEVNULL,
+                             stderr=err, cwd=self.tmp)
+        if trace:
+            err.close()
+            p.trace_log = log
         self.procs.append(p)
         return p
 

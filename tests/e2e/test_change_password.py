@@ -1,5 +1,6 @@
 """The change-password dialog ("/a"): what it stores, and what it refuses."""
 
+import re
 import unittest
 
 from harness import SaverTest, scrambled, wait_until
@@ -91,6 +92,23 @@ class ChangePassword(SaverTest):
         self.click_ok()
         self.s.wait_exit(self.proc, 20)
         self.assertEqual(self.s.get_setting("misc"), scrambled("ABC"))
+
+
+class InputMethod(SaverTest):
+    def test_both_boxes_take_keys_without_an_input_method(self):
+        self.s.install()
+        proc = self.s.start_saver("/a", trace="imm")
+        self.s.wait_window(TITLE, 40)
+
+        def detached():
+            with open(proc.trace_log, "rb") as f:
+                lines = f.read().decode("latin-1").splitlines()
+            # Each box is given no input context: ImmAssociateContext(box, NULL).
+            return len([l for l in lines if re.search(r"ImmAssociateContext \(\w+, 0+\)", l)])
+        wait_until(lambda: detached() == 2, 10, what="two boxes without an input method")
+        # Tab from the first box past the second and OK to Cancel, and press it.
+        self.s.key("Tab", "Tab", "Tab", "space")
+        self.s.wait_exit(proc, 20)
 
 
 if __name__ == "__main__":
