@@ -428,18 +428,20 @@ void form::show_modeless() {
     load();
     if (!hwnd_) return;  // Form_Load may have unloaded it
     ShowWindow(hwnd_, SW_SHOW);
-    if (first_focus_ && IsWindow(first_focus_)) {
-        // An option button may select itself when it is given the focus; the selection that
-        // Form_Load left (possibly none) is kept.
-        std::vector<std::pair<HWND, LRESULT>> options;
-        for (control* o : controls_for_group())
-            options.emplace_back(o->hwnd_, SendMessageA(o->hwnd_, BM_GETCHECK, 0, 0));
-        SetFocus(first_focus_);
-        for (auto& [h, state] : options)
-            if (SendMessageA(h, BM_GETCHECK, 0, 0) != state)
-                SendMessageA(h, BM_SETCHECK, static_cast<WPARAM>(state), 0);
-    }
+    if (first_focus_ && IsWindow(first_focus_)) focus_keeping_options(first_focus_);
     UpdateWindow(hwnd_);
+}
+
+void form::focus_keeping_options(HWND h) {
+    // An option button may select itself when it is given the focus; the selection the
+    // option buttons have (possibly none) is kept.
+    std::vector<std::pair<HWND, LRESULT>> options;
+    for (control* o : controls_for_group())
+        options.emplace_back(o->hwnd_, SendMessageA(o->hwnd_, BM_GETCHECK, 0, 0));
+    SetFocus(h);
+    for (auto& [o, state] : options)
+        if (SendMessageA(o, BM_GETCHECK, 0, 0) != state)
+            SendMessageA(o, BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
 void form::show_modal() {
@@ -485,6 +487,7 @@ void form::destroy_window() {
     pressed_ = nullptr;
     for (auto& c : controls_) c.hwnd_ = nullptr;
     first_focus_ = nullptr;
+    last_focus_ = nullptr;
     if (tooltip_) DestroyWindow(tooltip_);
     tooltip_ = nullptr;
     SetWindowLongPtrA(h, GWLP_USERDATA, 0);
@@ -587,11 +590,11 @@ void form::focus_next(bool backwards) {
     std::sort(order.begin(), order.end(),
               [](control* a, control* b) { return a->design_.tab_index < b->design_.tab_index; });
     HWND focus = GetFocus();
-    std::size_t at = 0;
+    // With no control focused (the form itself has the keyboard), Tab starts at the first.
+    std::size_t at = backwards ? 0 : order.size() - 1;
     for (std::size_t i = 0; i < order.size(); ++i)
-        if (order[i]->hwnd_ == focus) at = i + (backwards ? order.size() : 0);
-    std::size_t next =
-        backwards ? (at + order.size() - 1) % order.size() : (focus ? (at + 1) % order.size() : 0);
+        if (order[i]->hwnd_ == focus) at = i;
+    std::size_t next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
     SetFocus(order[next]->hwnd_);
     if (order[next]->design_.kind == control_kind::text_box)
         SendMessageA(order[next]->hwnd_, EM_SETSEL, 0, -1);
@@ -761,7 +764,18 @@ LRESULT form::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
         }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wp) != WA_INACTIVE) PostMessageA(h, msg_activate, 0, 0);
+        if (LOWORD(wp) == WA_INACTIVE) {
+            // The control that has the keyboard gets it back when the form is active again
+            // (after a modal window or a message box over it, say).
+            if (control_of(GetFocus())) last_focus_ = GetFocus();
+            break;
+        }
+        PostMessageA(h, msg_activate, 0, 0);
+        if (last_focus_ && control_of(last_focus_)) {
+            DefWindowProcA(h, msg, wp, lp);
+            focus_keeping_options(last_focus_);
+            return 0;
+        }
         break;
     case msg_activate: Form_Activate(); return 0;
     case WM_TIMER: timer_tick(static_cast<unsigned>(wp)); return 0;

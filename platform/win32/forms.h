@@ -186,6 +186,7 @@ class form {
     control* painted_control_at(POINT p);
     control* control_of(HWND h);
     void focus_next(bool backwards);
+    void focus_keeping_options(HWND h);
     HFONT font_for(const font_spec& f);
     HBRUSH brush_for(std::uint32_t colour);
     void destroy_window();
@@ -201,6 +202,7 @@ class form {
     HWND hwnd_ = nullptr;
     HWND tooltip_ = nullptr;
     HWND first_focus_ = nullptr;
+    HWND last_focus_ = nullptr;  // the control that had the keyboard when the form lost it
     HBRUSH back_brush_ = nullptr;
     std::vector<std::pair<std::uint32_t, HBRUSH>> brushes_;
     control* pressed_ = nullptr;

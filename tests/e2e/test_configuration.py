@@ -268,10 +268,13 @@ class Configuration(SaverTest):
         self.s.key("Return")
         self.s.wait_no_window(ABOUT, 10)
         self.assertIsNone(self.s.get_setting("speed"))
-        # The dialog beneath has the keyboard again: the close keystroke closes and stores.
+        # The dialog beneath has the keyboard again, back on the control that had it when the
+        # box opened ("Harder", first in the tab order): Space selects it, and the close
+        # keystroke closes and stores.
+        self.s.key("space")
         self.s.key("alt+F4")
         self.s.wait_exit(self.proc, 20)
-        self.assertEqual(self.stored_options(), ("1", "1", "2"))
+        self.assertEqual(self.stored_options(), ("1", "1", "3"))
 
     def test_password_dialog_writes_misc_and_exit_writes_it_again(self):
         self.open()
