@@ -1,7 +1,7 @@
 // The about box: the saver's name and maker, a miniature of the game, and the home page.
 #pragma once
 
-#include "platform/win32/app.h"
+#include "app/app.h"
 #include "platform/win32/forms.h"
 
 namespace glim {

@@ -2,7 +2,7 @@
 // seconds close the prompt and the saver goes on.
 #pragma once
 
-#include "platform/win32/app.h"
+#include "app/app.h"
 #include "platform/win32/forms.h"
 
 namespace glim {

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "dialogs/rules/hover.h"
-#include "platform/win32/app.h"
+#include "app/app.h"
 #include "platform/win32/forms.h"
 
 namespace glim {

@@ -1,7 +1,7 @@
 // The name prompt of a new top-10 entry, shown modally over the saver.
 #pragma once
 
-#include "platform/win32/app.h"
+#include "app/app.h"
 #include "platform/win32/forms.h"
 
 namespace glim {

@@ -1,7 +1,7 @@
 // The change-password dialog: the new password typed twice, checked, scrambled and stored.
 #pragma once
 
-#include "platform/win32/app.h"
+#include "app/app.h"
 #include "platform/win32/forms.h"
 
 namespace glim {

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "dialogs/rules/preview_box.h"
-#include "platform/win32/app.h"
+#include "app/app.h"
 #include "platform/win32/forms.h"
 #include "platform/win32/msghook.h"
 

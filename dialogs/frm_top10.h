@@ -1,7 +1,7 @@
 // The top-10 table: the ten best scores with their players' names, best first.
 #pragma once
 
-#include "platform/win32/app.h"
+#include "app/app.h"
 #include "platform/win32/forms.h"
 
 namespace glim {

@@ -3,7 +3,7 @@
 // and show the cursor that the saver keeps hidden.
 #pragma once
 
-#include "platform/win32/app.h"
+#include "app/app.h"
 #include "platform/win32/forms.h"
 
 namespace glim {

@@ -6,18 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/keyboard_layout.h"
+
 namespace glim {
-
-// The two keyboard calls the normalisation needs (VkKeyScanA, MapVirtualKeyA).
-class keyboard_layout {
-  public:
-    virtual ~keyboard_layout() = default;
-    // Low byte the virtual-key code, high byte the shift state; -1 when no key types ch.
-    virtual std::int16_t vk_key_scan(std::uint8_t ch) = 0;
-    virtual std::uint32_t map_virtual_key(std::uint32_t code, std::uint32_t map_type) = 0;
-};
-
-inline constexpr std::uint32_t mapvk_vk_to_char = 2;
 
 // Each character replaced by the character its key types without Shift (letters upper case).
 // A character no key types, or one on a dead key, is kept as it is, upper-cased. Always one

@@ -2,7 +2,7 @@
 // with its shifted character, plus dead keys a test adds. Records every call.
 #pragma once
 
-#include "dialogs/rules/normalize_keys.h"
+#include "shell/keyboard_layout.h"
 
 #include <cstdint>
 #include <map>

@@ -2,7 +2,7 @@
 // and the keyboard layout, each forwarding to the API call it is named after.
 #pragma once
 
-#include "dialogs/rules/normalize_keys.h"
+#include "shell/keyboard_layout.h"
 #include "platform/win32/forms.h"
 #include "shell/settings_store.h"
 #include "shell/system.h"

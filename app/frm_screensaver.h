@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/saver_window.h"
-#include "platform/win32/app.h"
+#include "app/app.h"
 #include "platform/win32/forms.h"
 
 namespace glim {

@@ -10,8 +10,8 @@
 #include "dialogs/frm_preview.h"
 #include "dialogs/frm_top10.h"
 #include "engine/sound/sound_procedures.h"
-#include "platform/win32/app.h"
-#include "platform/win32/frm_screensaver.h"
+#include "app/app.h"
+#include "app/frm_screensaver.h"
 #include "platform/win32/fxsnd_control.h"
 #include "shell/startup.h"
 

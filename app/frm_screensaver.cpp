@@ -1,4 +1,4 @@
-#include "platform/win32/frm_screensaver.h"
+#include "app/frm_screensaver.h"
 
 #include <mmsystem.h>
 
