@@ -290,17 +290,17 @@ class Session:
         return path
 
     @staticmethod
+    def pixels(png, x, y, w, h):
+        """The (r, g, b) of every pixel of one rectangle of a screenshot, row by row. Read as raw
+        RGB: a picture stored as grey would otherwise name its colours another way."""
+        raw = subprocess.run(["convert", png, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth",
+                              "8", "rgb:-"], capture_output=True, check=True).stdout
+        return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
+
+    @staticmethod
     def pixel(png, x, y):
         """The (r, g, b) of one pixel of a screenshot."""
-        out = subprocess.run(["convert", png, "-format", f"%[pixel:p{{{x},{y}}}]", "info:"],
-                             capture_output=True, check=True).stdout.decode()
-        m = re.search(r"\((\d+),(\d+),(\d+)", out)
-        if m:
-            return tuple(int(v) for v in m.groups())
-        named = {"black": (0, 0, 0), "white": (255, 255, 255), "red": (255, 0, 0),
-                 "lime": (0, 255, 0), "blue": (0, 0, 255), "yellow": (255, 255, 0),
-                 "silver": (192, 192, 192), "gray": (128, 128, 128), "grey": (128, 128, 128)}
-        return named.get(out.strip(), (-1, -1, -1))
+        return Session.pixels(png, x, y, 1, 1)[0]
 
     @staticmethod
     def crop_differs(png_a, png_b, x, y, w, h):
