@@ -3,6 +3,7 @@
 // wait and the test for a running saver.
 #pragma once
 
+#include "shell/numbers.h"
 #include "shell/system.h"
 
 #include <cstdint>
@@ -31,6 +32,10 @@ bool check_use_password(system_api& sys);
 // characters); "" on every failure, and no call at all for a root outside the seven predefined.
 std::string get_registry_value(system_api& sys, std::int32_t root, const std::string& sub_key,
                                const std::string& value_name);
+
+// The user's decimal and grouping marks; "." and "," where the locale gives none, and no
+// grouping when it is the decimal mark too.
+number_format user_number_format(system_api& sys);
 
 // Call ShowCursor until the cursor is visible (count >= 0) / hidden (count < 0); at least once.
 void show_cursor(system_api& sys);

@@ -198,6 +198,21 @@ class Configuration(SaverTest):
                 self.close_by_exit()
                 self.assertEqual(self.s.get_setting("speed"), speed)
 
+    def test_stored_numbers_are_read_in_the_users_number_format(self):
+        # A comma decimal and period grouping: "1,5" is one and a half, which rounds to the
+        # even 2; "1.000" is a thousand. What is written back carries no marks.
+        intl = r"HKCU\Control Panel\International"
+        self.s.reg_set(intl, "sDecimal", ",")
+        self.s.reg_set(intl, "sThousand", ".")
+        self.s.set_setting("speed", "1,5")
+        self.s.set_setting("sc1", "1.000")
+        d = self.open()
+        d.move(*BACKGROUND)
+        self.assertEqual(self.shown_options(self.options_shot("comma_decimal"))[1], (2,))
+        self.close_by_exit()
+        self.assertEqual(self.s.get_setting("speed"), "2")
+        self.assertEqual(self.s.get_setting("sc1"), "1000")
+
     def test_top10_table_shows_the_places_in_order_and_changes_nothing(self):
         self.open()
         self.d.click(*LABEL["top10"])
