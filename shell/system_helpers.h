@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace glim {
 
@@ -36,6 +37,15 @@ std::string get_registry_value(system_api& sys, std::int32_t root, const std::st
 // The user's decimal and grouping marks; "." and "," where the locale gives none, and no
 // grouping when it is the decimal mark too.
 number_format user_number_format(system_api& sys);
+
+// The longest file path, terminating zero included, that the platform's ANSI file, shell and
+// sound calls take; some of them fail hard on a longer one instead of returning an error.
+inline constexpr std::size_t max_path = 260;
+
+// Whether a path may be handed to those calls; a longer one names no file they could reach.
+inline bool path_fits(std::string_view path) {
+    return path.size() < max_path;
+}
 
 // Call ShowCursor until the cursor is visible (count >= 0) / hidden (count < 0); at least once.
 void show_cursor(system_api& sys);

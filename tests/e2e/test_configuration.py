@@ -364,6 +364,20 @@ class Configuration(SaverTest):
         self.assertTrue(self.s.still_running_after(self.proc, 0.3))
         self.close_by_exit()
 
+    def test_a_folder_too_long_for_the_platform_opens_and_plays_nothing(self):
+        # 2000 characters in folders of 199: no file call takes it, and no call may fail hard.
+        self.s.set_setting("install_path", "C:\\" + "\\".join(["f" * 199] * 10))
+        _, untouched = self.use_marker_programs()
+        d = self.open()
+        d.click(40, 60)  # the picture's effect
+        d.click(*LABEL["catalog"])
+        d.click(*OPTION[3])
+        d.move(*BACKGROUND)
+        self.assertEqual(self.shown_options(self.options_shot("long_folder"))[1], (3,))
+        self.assertTrue(untouched("doc"))
+        self.close_by_exit()
+        self.assertEqual(self.stored_options(), ("1", "1", "3"))
+
     def test_the_picture_plays_its_effect_also_with_effects_off(self):
         if not (os.path.exists("/usr/share/alsa/alsa.conf") and os.path.exists(
                 os.path.join(self.s.prefix, "drive_c/windows/system32/winealsa.drv"))):

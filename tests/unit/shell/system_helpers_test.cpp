@@ -216,3 +216,8 @@ TEST(NumberFormat, TheLocalesMarksWithEnglishWhereItGivesNone) {
     sys.locale_info = {{locale_sdecimal, "."}, {locale_sthousand, "."}};
     EXPECT_EQ(user_number_format(sys).grouping, "");
 }
+
+TEST(PathFits, OnlyPathsShorterThanThePlatformsLimit) {
+    EXPECT_TRUE(path_fits(std::string(259, 'x')));
+    EXPECT_FALSE(path_fits(std::string(260, 'x')));
+}
