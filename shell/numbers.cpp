@@ -18,8 +18,9 @@ std::string squeeze(std::string_view text) {
     return s;
 }
 
-double read_radix(const std::string& s, std::size_t pos, int radix) {
+std::optional<double> read_radix(const std::string& s, std::size_t pos, int radix) {
     double v = 0;
+    bool any = false;
     for (; pos < s.size(); ++pos) {
         int d;
         char c = s[pos];
@@ -33,35 +34,54 @@ double read_radix(const std::string& s, std::size_t pos, int radix) {
             break;
         if (d >= radix) break;
         v = v * radix + d;
+        any = true;
     }
+    if (!any) return std::nullopt;
     return v;
+}
+
+bool is_digit(const std::string& s, std::size_t i) {
+    return i < s.size() && s[i] >= '0' && s[i] <= '9';
+}
+
+bool mark_at(const std::string& s, std::size_t i, const std::string& mark) {
+    return !mark.empty() && s.compare(i, mark.size(), mark) == 0;
 }
 }  // namespace
 
-double read_number(std::string_view text) {
+std::optional<double> parse_number(std::string_view text, const number_format& format) {
     std::string s = squeeze(text);
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h') return read_radix(s, 2, 16);
         if (s[1] == 'O' || s[1] == 'o') return read_radix(s, 2, 8);
-        return 0;
+        return std::nullopt;
     }
-    // The longest prefix of the form [sign] digits [. digits] [(e|E|d|D) [sign] digits].
+    // The longest prefix of the form [sign] digits [. digits] [(e|E|d|D) [sign] digits], with
+    // the format's marks in the text and a plain period in what strtod reads.
     std::size_t i = 0;
     std::string num;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) num.push_back(s[i++]);
     std::size_t digits = 0;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') num.push_back(s[i++]), ++digits;
-    if (i < s.size() && s[i] == '.') {
-        num.push_back(s[i++]);
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') num.push_back(s[i++]), ++digits;
+    for (;;) {
+        while (is_digit(s, i)) num.push_back(s[i++]), ++digits;
+        // The decimal mark wins where both marks are the same.
+        if (digits == 0 || mark_at(s, i, format.decimal) || !mark_at(s, i, format.grouping) ||
+            !is_digit(s, i + format.grouping.size()))
+            break;
+        i += format.grouping.size();
     }
-    if (digits == 0) return 0;
+    if (mark_at(s, i, format.decimal)) {
+        num.push_back('.');
+        i += format.decimal.size();
+        while (is_digit(s, i)) num.push_back(s[i++]), ++digits;
+    }
+    if (digits == 0) return std::nullopt;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
         std::size_t j = i + 1;
         std::string exp = "e";
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) exp.push_back(s[j++]);
         std::size_t exp_digits = 0;
-        while (j < s.size() && s[j] >= '0' && s[j] <= '9') exp.push_back(s[j++]), ++exp_digits;
+        while (is_digit(s, j)) exp.push_back(s[j++]), ++exp_digits;
         if (exp_digits > 0) num += exp;
     }
     return std::strtod(num.c_str(), nullptr);

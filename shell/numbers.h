@@ -35,10 +35,23 @@ inline std::int16_t wrap16(std::int32_t v) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(v));
 }
 
+// The characters that mark the decimal point and the digit groups in a number's text. The
+// defaults are the fixed rule of the command line: a period and no grouping.
+struct number_format {
+    std::string decimal = ".";
+    std::string grouping;
+};
+
 // Reads the number that a text begins with: blanks, tabs and line feeds are skipped wherever
-// they stand; then an optional sign, digits, an optional decimal point (always '.') with digits
-// and an optional exponent; "&H" / "&O" introduce hexadecimal / octal digits. Reading stops at
-// the first character that cannot continue the number; nothing readable gives 0.
-double read_number(std::string_view text);
+// they stand; then an optional sign, digits (a grouping mark between two of them is passed
+// over), an optional decimal mark with digits and an optional exponent; "&H" / "&O" introduce
+// hexadecimal / octal digits. Reading stops at the first character that cannot continue the
+// number; nothing when there is nothing readable.
+std::optional<double> parse_number(std::string_view text, const number_format& format = {});
+
+// The same with 0 for nothing readable.
+inline double read_number(std::string_view text, const number_format& format = {}) {
+    return parse_number(text, format).value_or(0);
+}
 
 }  // namespace glim

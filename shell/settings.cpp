@@ -2,6 +2,7 @@
 
 #include "shell/numbers.h"
 #include "shell/password.h"
+#include "shell/system_helpers.h"
 
 #include <array>
 #include <cstdint>
@@ -22,38 +23,15 @@ constexpr std::array<const char*, 10> default_names = {"Santa",   "Dasher", "Dan
                                                        "Blitzen", "Frosty"};
 constexpr std::array<std::int32_t, 10> default_scores = {100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
 
-bool is_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool is_hex_digit(char c) {
-    return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-// Whether the text begins with something read_number reads as a number (so that a text that is
-// no number at all can be told from one that reads as 0).
-bool begins_with_number(const std::string& text) {
-    std::string s;
-    for (char c : text)
-        if (!is_blank(c)) s.push_back(c);
-    if (s.size() >= 3 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h') return is_hex_digit(s[2]);
-        if (s[1] == 'O' || s[1] == 'o') return s[2] >= '0' && s[2] <= '7';
-        return false;
-    }
-    std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
-    if (i < s.size() && is_digit(s[i])) return true;
-    return i + 1 < s.size() && s[i] == '.' && is_digit(s[i + 1]);
-}
-
-// A stored whole number: the number the text begins with, rounded halves to even. The program
-// only ever writes decimal integers here; for a text that holds no number, or one beyond the
-// 32-bit range, the key's default keeps the program usable.
-std::int32_t stored_integer(const std::string& text, std::int32_t def) {
-    if (!begins_with_number(text)) return def;
-    return to_int32_checked(read_number(text)).value_or(def);
+// A stored whole number: the number the text begins with, read in the user's number format and
+// rounded halves to even. The program only ever writes plain decimal integers here; for a text
+// that holds no number, or one beyond the 32-bit range, the key's default keeps the program
+// usable.
+std::int32_t stored_integer(const std::string& text, std::int32_t def,
+                            const number_format& format) {
+    auto number = parse_number(text, format);
+    if (!number) return def;
+    return to_int32_checked(*number).value_or(def);
 }
 
 std::string read_key(settings_store& store, const std::string& key, const std::string& def) {
@@ -76,14 +54,15 @@ void load_settings(config_settings& config, settings_store& store, system_api& s
 
     for (std::size_t k = 1; k <= 10; ++k)
         config.hiscore_name[k] = read_key(store, "name" + std::to_string(k), default_names[k - 1]);
+    const number_format format = user_number_format(sys);
     for (std::size_t k = 1; k <= 10; ++k) {
         std::int32_t def = default_scores[k - 1];
-        config.hiscore_value[k] =
-            stored_integer(read_key(store, "sc" + std::to_string(k), std::to_string(def)), def);
+        config.hiscore_value[k] = stored_integer(
+            read_key(store, "sc" + std::to_string(k), std::to_string(def)), def, format);
     }
     config.music_on = option_value::from_text(read_key(store, "music_on", "1"));
     config.soundfx_on = option_value::from_text(read_key(store, "soundfx_on", "1"));
-    config.speed = stored_integer(read_key(store, "speed", "2"), 2);
+    config.speed = stored_integer(read_key(store, "speed", "2"), 2, format);
     config.misc = read_key(store, "misc", "");
     unscramble_password(config);
 }

@@ -34,6 +34,10 @@ inline constexpr std::uint32_t reg_type_sz = 1;
 inline constexpr std::uint32_t reg_type_binary = 3;
 inline constexpr std::uint32_t reg_type_dword = 4;
 
+// Locale items asked of get_locale_info.
+inline constexpr std::uint32_t locale_sdecimal = 0x0E;
+inline constexpr std::uint32_t locale_sthousand = 0x0F;
+
 class system_api {
   public:
     virtual ~system_api() = default;
@@ -69,6 +73,9 @@ class system_api {
                             std::uint32_t style) = 0;
     // Ends the program at once: every window still loaded goes without its unload handler.
     [[noreturn]] virtual void end_program() = 0;
+
+    // GetLocaleInfoA for the user's default locale: the text of one item, "" when the call fails.
+    virtual std::string get_locale_info(std::uint32_t lc_type) = 0;
 
     // The screen's size in twips and the twips per pixel across and down.
     virtual float screen_twips_w() = 0;

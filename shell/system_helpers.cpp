@@ -40,6 +40,15 @@ bool check_use_password(system_api& sys) {
     return read_number(text) != 0;
 }
 
+number_format user_number_format(system_api& sys) {
+    number_format format{sys.get_locale_info(locale_sdecimal),
+                         sys.get_locale_info(locale_sthousand)};
+    if (format.decimal.empty()) format.decimal.push_back('.');
+    if (format.grouping.empty()) format.grouping.push_back(',');
+    if (format.grouping == format.decimal) format.grouping.clear();
+    return format;
+}
+
 std::string get_registry_value(system_api& sys, std::int32_t root, const std::string& sub_key,
                                const std::string& value_name) {
     if (root < hkey_classes_root || root > hkey_dyn_data) return {};

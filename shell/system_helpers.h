@@ -3,10 +3,12 @@
 // wait and the test for a running saver.
 #pragma once
 
+#include "shell/numbers.h"
 #include "shell/system.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace glim {
 
@@ -31,6 +33,19 @@ bool check_use_password(system_api& sys);
 // characters); "" on every failure, and no call at all for a root outside the seven predefined.
 std::string get_registry_value(system_api& sys, std::int32_t root, const std::string& sub_key,
                                const std::string& value_name);
+
+// The user's decimal and grouping marks; "." and "," where the locale gives none, and no
+// grouping when it is the decimal mark too.
+number_format user_number_format(system_api& sys);
+
+// The longest file path, terminating zero included, that the platform's ANSI file, shell and
+// sound calls take; some of them fail hard on a longer one instead of returning an error.
+inline constexpr std::size_t max_path = 260;
+
+// Whether a path may be handed to those calls; a longer one names no file they could reach.
+inline bool path_fits(std::string_view path) {
+    return path.size() < max_path;
+}
 
 // Call ShowCursor until the cursor is visible (count >= 0) / hidden (count < 0); at least once.
 void show_cursor(system_api& sys);

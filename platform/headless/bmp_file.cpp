@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <limits>
 
 namespace glim {
 
@@ -30,6 +31,8 @@ std::optional<surface> decode_bmp(const std::vector<std::uint8_t>& b) {
     std::uint32_t compression = le(b, 30, 4);
     std::uint32_t colours_used = le(b, 46, 4);
     bool top_down = h < 0;
+    // The lowest height has no positive counterpart; it is no picture anyway.
+    if (h == std::numeric_limits<std::int32_t>::min()) return std::nullopt;
     if (top_down) h = -h;
     // 32-bit pictures may say BI_BITFIELDS (3) with the usual masks; we read them as BGRX.
     if (w <= 0 || h <= 0 || w > 16384 || h > 16384) return std::nullopt;

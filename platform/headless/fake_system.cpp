@@ -110,6 +110,12 @@ void fake_system::end_program() {
     throw program_ended{};
 }
 
+std::string fake_system::get_locale_info(std::uint32_t lc_type) {
+    calls.push_back(join("get_locale_info", {num(lc_type)}));
+    auto it = locale_info.find(lc_type);
+    return it == locale_info.end() ? std::string{} : it->second;
+}
+
 float fake_system::twips_per_pixel_x() {
     calls.push_back("twips_per_pixel_x()");
     return twips_x;

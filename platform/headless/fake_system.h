@@ -52,6 +52,7 @@ class fake_system : public system_api {
     int message_box(const std::string& text, const std::string& title,
                     std::uint32_t style) override;
     [[noreturn]] void end_program() override;
+    std::string get_locale_info(std::uint32_t lc_type) override;
     float screen_twips_w() override { return screen_w; }
     float screen_twips_h() override { return screen_h; }
     float twips_per_pixel_x() override;
@@ -99,6 +100,10 @@ class fake_system : public system_api {
     };
     std::vector<shown_box> message_boxes;
     bool ended = false;
+
+    // The user's locale items by number: an English locale unless a test says otherwise.
+    std::map<std::uint32_t, std::string> locale_info = {{locale_sdecimal, "."},
+                                                        {locale_sthousand, ","}};
 
     float screen_w = 15360, screen_h = 11520;  // 1024 x 768 pixels at 15 twips
     float twips_x = 15, twips_y = 15;

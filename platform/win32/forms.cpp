@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/win32/resources.h"
+#include "shell/system_helpers.h"
 
 namespace glim::win32 {
 
@@ -172,6 +173,8 @@ int message_box(const std::string& text, const std::string& title, unsigned styl
 }
 
 void shell_open(HWND owner, const std::string& file) {
+    // A failure is not reported: a name too long opens nothing, like a missing file.
+    if (!path_fits(file)) return;
     ShellExecuteA(owner, nullptr, file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

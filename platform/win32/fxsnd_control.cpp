@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "shell/system_helpers.h"
+
 namespace glim::win32 {
 
 namespace {
@@ -27,6 +29,7 @@ bool is_midi_file(const std::string& path) {
 }
 
 std::vector<std::uint8_t> read_file(const std::string& path) {
+    if (!path_fits(path)) return {};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {};
     in.seekg(0, std::ios::end);
@@ -246,11 +249,13 @@ void fxsnd_control_win32::load_selected() {
 
 void fxsnd_control_win32::play_named_file(const std::string& path) {
     // A sound by itself, outside the channels: the system plays it and we do not wait.
+    if (!path_fits(path)) return;
     PlaySoundA(path.c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
 }
 
 void fxsnd_control_win32::start_tune(const std::string& path) {
     close_tune();
+    if (!path_fits(path)) return;
     if (mci("open \"" + path + "\" type sequencer alias " + alias_) != 0) return;
     tune_device_ = mciGetDeviceIDA(alias_.c_str());
     if (mci("play " + alias_ + " notify", window_) != 0) close_tune();

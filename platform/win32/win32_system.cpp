@@ -63,6 +63,13 @@ void win32_system::end_program() {
     glim::win32::end_program();
 }
 
+std::string win32_system::get_locale_info(std::uint32_t lc_type) {
+    // Every item this program asks for fits the largest the platform defines (80 with its zero).
+    char text[80] = {};
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, lc_type, text, sizeof text) == 0) return {};
+    return text;
+}
+
 float win32_system::screen_twips_w() {
     return static_cast<float>(GetSystemMetrics(SM_CXSCREEN) * glim::win32::twips_per_pixel_x());
 }

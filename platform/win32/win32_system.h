@@ -26,6 +26,7 @@ class win32_system : public system_api {
     int message_box(const std::string& text, const std::string& title,
                     std::uint32_t style) override;
     [[noreturn]] void end_program() override;
+    std::string get_locale_info(std::uint32_t lc_type) override;
     float screen_twips_w() override;
     float screen_twips_h() override;
     float twips_per_pixel_x() override;

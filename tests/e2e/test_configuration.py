@@ -198,6 +198,21 @@ class Configuration(SaverTest):
                 self.close_by_exit()
                 self.assertEqual(self.s.get_setting("speed"), speed)
 
+    def test_stored_numbers_are_read_in_the_users_number_format(self):
+        # A comma decimal and period grouping: "1,5" is one and a half, which rounds to the
+        # even 2; "1.000" is a thousand. What is written back carries no marks.
+        intl = r"HKCU\Control Panel\International"
+        self.s.reg_set(intl, "sDecimal", ",")
+        self.s.reg_set(intl, "sThousand", ".")
+        self.s.set_setting("speed", "1,5")
+        self.s.set_setting("sc1", "1.000")
+        d = self.open()
+        d.move(*BACKGROUND)
+        self.assertEqual(self.shown_options(self.options_shot("comma_decimal"))[1], (2,))
+        self.close_by_exit()
+        self.assertEqual(self.s.get_setting("speed"), "2")
+        self.assertEqual(self.s.get_setting("sc1"), "1000")
+
     def test_top10_table_shows_the_places_in_order_and_changes_nothing(self):
         self.open()
         self.d.click(*LABEL["top10"])
@@ -348,6 +363,20 @@ class Configuration(SaverTest):
         self.s.wait_no_window(ABOUT, 10)
         self.assertTrue(self.s.still_running_after(self.proc, 0.3))
         self.close_by_exit()
+
+    def test_a_folder_too_long_for_the_platform_opens_and_plays_nothing(self):
+        # 2000 characters in folders of 199: no file call takes it, and no call may fail hard.
+        self.s.set_setting("install_path", "C:\\" + "\\".join(["f" * 199] * 10))
+        _, untouched = self.use_marker_programs()
+        d = self.open()
+        d.click(40, 60)  # the picture's effect
+        d.click(*LABEL["catalog"])
+        d.click(*OPTION[3])
+        d.move(*BACKGROUND)
+        self.assertEqual(self.shown_options(self.options_shot("long_folder"))[1], (3,))
+        self.assertTrue(untouched("doc"))
+        self.close_by_exit()
+        self.assertEqual(self.stored_options(), ("1", "1", "3"))
 
     def test_the_picture_plays_its_effect_also_with_effects_off(self):
         if not (os.path.exists("/usr/share/alsa/alsa.conf") and os.path.exists(

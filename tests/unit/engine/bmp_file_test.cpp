@@ -102,5 +102,9 @@ TEST(BmpFile, RefusesWhatItCannotRead) {
     auto huge = good;
     huge[21] = 0x7f;  // a width of about two thousand million
     EXPECT_FALSE(decode_bmp(huge).has_value());
+    auto lowest = good;  // a top-down height of -2^31, which has no positive counterpart
+    lowest[22] = lowest[23] = lowest[24] = 0;
+    lowest[25] = 0x80;
+    EXPECT_FALSE(decode_bmp(lowest).has_value());
     EXPECT_FALSE(read_bmp("/nonexistent/picture.bmp").has_value());
 }

@@ -41,3 +41,17 @@ TEST(Numbers, ReadNumberFollowsTheCommandLineRules) {
     EXPECT_EQ(read_number(".5"), 0.5);
     EXPECT_EQ(read_number("085"), 85);
 }
+
+TEST(Numbers, ReadNumberTakesTheGivenMarks) {
+    const number_format english{".", ","}, german{",", "."};
+    EXPECT_EQ(read_number("1,000"), 1);  // the command line's rule knows no grouping
+    EXPECT_EQ(read_number("1,000", english), 1000);
+    EXPECT_EQ(read_number("1,000.5", english), 1000.5);
+    EXPECT_EQ(read_number("1,,0", english), 1);  // a grouping mark stands between digits
+    EXPECT_EQ(read_number("85,5", german), 85.5);
+    EXPECT_EQ(read_number("1.000", german), 1000);
+    EXPECT_EQ(read_number("-1.234.567,25", german), -1234567.25);
+    EXPECT_EQ(read_number(",5", german), 0.5);
+    EXPECT_FALSE(parse_number(".5", german).has_value());
+    EXPECT_EQ(read_number("2,5", number_format{",", ","}), 2.5);  // the decimal mark wins
+}

@@ -69,9 +69,12 @@ TEST(Password, PositionsFiveApartShareTheirKeyLetter) {
 }
 
 TEST(Password, DamagedStoredTextsStillGiveAPassword) {
-    // A trailing unpaired letter is ignored.
+    // A trailing unpaired letter is ignored, unless it is the only one: then it is a pair cut
+    // short, read with "a" for its missing letter ("xa" gives 'E'), never no password at all.
     EXPECT_EQ(unscrambled("xeq"), "A");
-    EXPECT_EQ(unscrambled("x"), "");
+    EXPECT_EQ(unscrambled("x"), "E");
+    EXPECT_EQ(unscrambled("4"), unscrambled("4a"));
+    EXPECT_EQ(unscrambled("4").size(), 1u);
     // A pair that decodes outside 0..255 still gives one character, so the password is kept.
     std::string p = unscrambled("!!xe"
                                 "AZ");

@@ -97,15 +97,25 @@ TEST_F(Settings, StoredNumbersRoundHalvesToEven) {
     store.put("sc3", "85.5");
     store.put("sc4", "84.5");
     store.put("sc5", "085");
+    store.put("sc6", "1,000");  // grouped in the user's (here English) format
     store.put("speed", "7");
     load();
     EXPECT_EQ(config.hiscore_value[3], 86);
     EXPECT_EQ(config.hiscore_value[4], 84);
     EXPECT_EQ(config.hiscore_value[5], 85);
+    EXPECT_EQ(config.hiscore_value[6], 1000);
     EXPECT_EQ(config.speed, 7);  // no range check
     save_settings(config, store);
     EXPECT_EQ(stored("sc5"), "85");
     EXPECT_EQ(stored("sc3"), "86");
+    EXPECT_EQ(stored("sc6"), "1000");  // written back without marks
+
+    sys.locale_info = {{locale_sdecimal, ","}, {locale_sthousand, "."}};
+    store.put("sc3", "85,5");
+    store.put("sc4", "1.000");
+    load();
+    EXPECT_EQ(config.hiscore_value[3], 86);
+    EXPECT_EQ(config.hiscore_value[4], 1000);
 }
 
 TEST_F(Settings, UnreadableNumbersKeepTheProgramUsable) {

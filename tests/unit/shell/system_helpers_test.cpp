@@ -202,3 +202,22 @@ TEST(CheckNotRunning, LooksForTheExactCaption) {
     EXPECT_TRUE(check_not_running(sys, "Screen Saver Running"));
     EXPECT_EQ(sys.calls[0], "find_window(screen saver running)");
 }
+
+TEST(NumberFormat, TheLocalesMarksWithEnglishWhereItGivesNone) {
+    fake_system sys;
+    sys.locale_info = {{locale_sdecimal, ","}, {locale_sthousand, "."}};
+    number_format f = user_number_format(sys);
+    EXPECT_EQ(f.decimal, ",");
+    EXPECT_EQ(f.grouping, ".");
+    sys.locale_info.clear();  // the call fails
+    f = user_number_format(sys);
+    EXPECT_EQ(f.decimal, ".");
+    EXPECT_EQ(f.grouping, ",");
+    sys.locale_info = {{locale_sdecimal, "."}, {locale_sthousand, "."}};
+    EXPECT_EQ(user_number_format(sys).grouping, "");
+}
+
+TEST(PathFits, OnlyPathsShorterThanThePlatformsLimit) {
+    EXPECT_TRUE(path_fits(std::string(259, 'x')));
+    EXPECT_FALSE(path_fits(std::string(260, 'x')));
+}
