@@ -326,10 +326,16 @@ void form::create_window() {
 }
 
 void form::create_controls() {
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 300);
+    // Only a form with tooltips owns a tooltip window: an owned topmost popup can keep its owner
+    // out of the topmost band (the saver's full-screen window, which has no control).
+    if (std::any_of(controls_.begin(), controls_.end(),
+                    [](const control& c) { return c.design_.tooltip != nullptr; })) {
+        tooltip_ =
+            CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 300);
+    }
     bool first_option = true;
     UINT id = first_control_id;
     for (auto& c : controls_) {
@@ -372,6 +378,8 @@ void form::create_controls() {
             if (d.kind == control_kind::picture_box)
                 SetWindowLongPtrA(c.hwnd_, GWLP_USERDATA,
                                   (d.picture & 0xFFFF) | (d.border ? 0x10000 : 0));
+            // Text boxes take text of any length, not the platform's default limit.
+            if (d.kind == control_kind::text_box) SendMessageA(c.hwnd_, EM_SETLIMITTEXT, 0, 0);
             if (d.kind == control_kind::text_box && d.password)
                 SendMessageA(c.hwnd_, EM_SETPASSWORDCHAR, '*', 0);
             // Without an input context the box takes keys as they are, never composed text.
@@ -391,7 +399,7 @@ void form::create_controls() {
             c.rect_.right = c.rect_.left + sz.cx;
             c.rect_.bottom = c.rect_.top + sz.cy;
         }
-        if (d.tooltip) {
+        if (d.tooltip && tooltip_) {
             TOOLINFOA ti{};
             ti.cbSize = TTTOOLINFOA_V1_SIZE;
             ti.hwnd = hwnd_;
@@ -547,6 +555,13 @@ void form::repaint() {
         InvalidateRect(hwnd_, nullptr, TRUE);
         UpdateWindow(hwnd_);
     }
+}
+
+void form::bring_to_front() {
+    if (!hwnd_) return;
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(hwnd_);
+    SetActiveWindow(hwnd_);
 }
 
 form* form::from_window(HWND h) {

@@ -155,6 +155,8 @@ class form {
     void start_timer(unsigned id, unsigned ms);
     void stop_timer(unsigned id);
     void repaint();
+    // Brings the window above the others of its band and makes it the active window.
+    void bring_to_front();
 
     // Handlers, named as the events they stand for.
     virtual void Form_Load() {}
