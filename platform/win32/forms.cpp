@@ -610,9 +610,23 @@ void form::focus_next(bool backwards) {
     for (std::size_t i = 0; i < order.size(); ++i)
         if (order[i]->hwnd_ == focus) at = i;
     std::size_t next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
-    SetFocus(order[next]->hwnd_);
+    // Tab onto an option button moves the focus only, never the selection.
+    focus_keeping_options(order[next]->hwnd_);
     if (order[next]->design_.kind == control_kind::text_box)
         SendMessageA(order[next]->hwnd_, EM_SETSEL, 0, -1);
+}
+
+void form::select_next_option(control& from, bool backwards) {
+    std::vector<control*> group;
+    for (control* o : controls_for_group())
+        if (o->visible_ && IsWindowEnabled(o->hwnd_)) group.push_back(o);
+    auto at = std::find(group.begin(), group.end(), &from);
+    if (at == group.end()) return;
+    std::size_t i = static_cast<std::size_t>(at - group.begin()), n = group.size();
+    control* next = group[backwards ? (i + n - 1) % n : (i + 1) % n];
+    // Selected before it takes the focus: repainting the selection would wipe the focus frame.
+    next->set_value(1);
+    focus_keeping_options(next->hwnd_);
 }
 
 bool form::pre_translate(MSG& msg) {
@@ -620,6 +634,14 @@ bool form::pre_translate(MSG& msg) {
     control* c = control_of(msg.hwnd);
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && c) {
         focus_next(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
+    // The arrow keys move round the option buttons, the last one wrapping to the first, and
+    // select the one they reach.
+    if (msg.message == WM_KEYDOWN && c && c->design_.kind == control_kind::option_button &&
+        (msg.wParam == VK_LEFT || msg.wParam == VK_UP || msg.wParam == VK_RIGHT ||
+         msg.wParam == VK_DOWN)) {
+        select_next_option(*c, msg.wParam == VK_LEFT || msg.wParam == VK_UP);
         return true;
     }
     if (msg.message == WM_CHAR) {

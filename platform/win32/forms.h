@@ -188,6 +188,7 @@ class form {
     control* painted_control_at(POINT p);
     control* control_of(HWND h);
     void focus_next(bool backwards);
+    void select_next_option(control& from, bool backwards);
     void focus_keeping_options(HWND h);
     HFONT font_for(const font_spec& f);
     HBRUSH brush_for(std::uint32_t colour);

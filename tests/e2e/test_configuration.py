@@ -382,12 +382,15 @@ class Configuration(SaverTest):
             self.s.key(*keys)
             wait_until(lambda: self.shown_options(self.options_shot("arrows_" + keys[-1]))[1] ==
                        (speed,), 10, what=f"{keys} selecting {speed}")
-        # The focus starts on "Harder": Left selects "Normal"; Tab goes on to "Easier" and
-        # leaves the selection; Left wraps round to "Harder", Right back to "Easier" and on.
+        # The focus starts on "Harder" and moves with each arrow: Left selects "Normal", then
+        # "Easier", Up wraps round to "Harder"; Tab goes on to "Normal" and leaves the
+        # selection as it is.
         after(("Left",), 2)
-        after(("Tab",), 2)
-        after(("Left",), 3)
-        after(("Right", "Right"), 2)
+        after(("Left",), 1)
+        after(("Up",), 3)
+        after(("Tab",), 3)
+        after(("Left",), 1)
+        after(("Right",), 2)
         self.close_by_exit()
         self.assertEqual(self.s.get_setting("speed"), "2")
 
