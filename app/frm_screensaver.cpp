@@ -41,10 +41,10 @@ void frm_screensaver::Form_Activate() {
     saver_form_activate(app_.prog, *this);
 }
 void frm_screensaver::Form_Click() {
-    saver_form_click(app_.prog);
+    saver_form_click(app_.prog, *this);
 }
 void frm_screensaver::Form_KeyPress(std::int16_t&) {
-    saver_form_key_press(app_.prog);
+    saver_form_key_press(app_.prog, *this);
 }
 void frm_screensaver::Form_MouseMove() {
     saver_form_mouse_move(app_.prog);
@@ -81,6 +81,10 @@ void frm_screensaver::load_settings() {
 
 void frm_screensaver::show_password_prompt() {
     check_password_form().show_modeless();
+}
+
+void frm_screensaver::bring_password_prompt_forward() {
+    check_password_form().bring_forward();
 }
 
 void frm_screensaver::wait_for_events(std::int32_t ms) {

@@ -32,6 +32,7 @@ class frm_screensaver : public win32::form, public saver_window_port {
     void retained_drawing_off() override;
     void load_settings() override;
     void show_password_prompt() override;
+    void bring_password_prompt_forward() override;
     void unload_window() override { unload(); }
     void wait_for_events(std::int32_t ms) override;
     void fine_timer(bool on) override;

@@ -62,8 +62,8 @@ void frm_checkpassword::timer_tick(unsigned id) {
 }
 
 void frm_checkpassword::Command1_Click() {
-    // Typed exactly as it was set, the password is accepted: the typed text goes through the
-    // same key normalisation as the new password did in the change-password dialog.
+    // Typed exactly as it was set, the password is accepted: as it is, or through the same key
+    // normalisation as the new password went through in the change-password dialog.
     if (password_matches(app_.config.password, ctl("Text1").text(), app_.keyboard)) {
         app_.run.password_shown = 0;
         app_.run.quit_requested = 1;
@@ -91,6 +91,12 @@ void frm_checkpassword::Command2_Click() {
 void frm_checkpassword::Timer1_Timer() {
     app_.run.password_shown = 0;
     unload();
+}
+
+void frm_checkpassword::bring_forward() {
+    if (!loaded()) return;
+    bring_to_front();
+    ctl("Text1").set_focus();
 }
 
 void frm_checkpassword::Form_Unload(std::int16_t&) {

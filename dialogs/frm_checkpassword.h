@@ -22,6 +22,9 @@ class frm_checkpassword : public win32::form {
     void Text1_KeyPress(std::int16_t& key);
     void Timer1_Timer();
 
+    // Back in front of the saver, active, with the keyboard in the box; nothing else changes.
+    void bring_forward();
+
     static constexpr unsigned timer1 = 1;
     static constexpr unsigned timer1_interval = 20000;
 

@@ -47,11 +47,9 @@ void frm_name::control_key_press(control& c, std::int16_t& key) {
 }
 
 void frm_name::Text1_KeyPress(std::int16_t& key) {
-    // Enter closes the prompt; the default button must not close it a second time.
-    if (key == 13) {
-        Command1_Click();
-        key = 0;
-    }
+    // Enter closes the prompt; the key is left as it is. The form layer routes no key further
+    // once its form has unloaded, so the default button does not close it a second time.
+    if (key == 13) Command1_Click();
 }
 
 void frm_name::Command1_Click() {

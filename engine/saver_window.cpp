@@ -136,6 +136,15 @@ void saver_form_key_press(program& p) {
     saver_form_click(p);
 }
 
+void saver_form_click(program& p, saver_window_port& w) {
+    saver_form_click(p);
+    if (p.run.password_shown == 1) w.bring_password_prompt_forward();
+}
+
+void saver_form_key_press(program& p, saver_window_port& w) {
+    saver_form_click(p, w);
+}
+
 void saver_form_mouse_move(program& p) {
     run_state& r = p.run;
     if (r.play_mode != 0) return;

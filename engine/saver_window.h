@@ -31,6 +31,9 @@ class saver_window_port {
     virtual void load_settings() = 0;
     // Shows the password prompt without waiting for it (creating it on first use).
     virtual void show_password_prompt() = 0;
+    // Brings the password prompt that is up back in front of the window, active, with the
+    // keyboard in its box.
+    virtual void bring_password_prompt_forward() = 0;
     // Unloads the window (its unload handler runs).
     virtual void unload_window() = 0;
     // Sleeps until a window event arrives or ms milliseconds have passed.
@@ -54,6 +57,11 @@ void main_loop(program& p, saver_window_port& w);
 bool run_one_frame(program& p, saver_window_port& w);
 void saver_form_click(program& p);
 void saver_form_key_press(program& p);
+// The same, on the window: while the password prompt is up the click or key also brings the
+// prompt back in front, since a click on the saver raises it over the prompt and takes the
+// keyboard, and the password typed next would never reach the prompt.
+void saver_form_click(program& p, saver_window_port& w);
+void saver_form_key_press(program& p, saver_window_port& w);
 void saver_form_mouse_move(program& p);
 void saver_form_unload(program& p, saver_window_port& w, std::int16_t& cancel);
 

@@ -34,7 +34,11 @@ new_password_check check_new_password(const std::string& first, const std::strin
 }
 
 bool password_matches(const std::string& password, const std::string& typed, keyboard_layout& kb) {
-    return ansi_upper(password) == ansi_upper(normalize_keys(typed, kb));
+    // The plain comparison takes a stored password that still holds shifted characters (set
+    // under another layout, or by an older version); the normalised one takes the keys of a
+    // password that the change-password dialog normalised.
+    const std::string stored = ansi_upper(password);
+    return stored == ansi_upper(typed) || stored == ansi_upper(normalize_keys(typed, kb));
 }
 
 }  // namespace glim

@@ -20,7 +20,8 @@ enum class new_password_check { accept, mismatch, too_long };
 inline constexpr std::size_t max_password_length = 30;
 new_password_check check_new_password(const std::string& first, const std::string& second);
 
-// The password prompt's test of a typed text against the plain password.
+// The password prompt's test of a typed text against the plain password, both upper-cased: the
+// typed text matches as it was typed or as the unshifted characters of its keys.
 bool password_matches(const std::string& password, const std::string& typed, keyboard_layout& kb);
 
 // The dialogs' fixed message texts.

@@ -329,10 +329,16 @@ void form::create_window() {
 }
 
 void form::create_controls() {
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 300);
+    // Only a form with tooltips owns a tooltip window: an owned topmost popup can keep its owner
+    // out of the topmost band (the saver's full-screen window, which has no control).
+    if (std::any_of(controls_.begin(), controls_.end(),
+                    [](const control& c) { return c.design_.tooltip != nullptr; })) {
+        tooltip_ =
+            CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 300);
+    }
     bool first_option = true;
     UINT id = first_control_id;
     for (auto& c : controls_) {
@@ -375,6 +381,8 @@ void form::create_controls() {
             if (d.kind == control_kind::picture_box)
                 SetWindowLongPtrA(c.hwnd_, GWLP_USERDATA,
                                   (d.picture & 0xFFFF) | (d.border ? 0x10000 : 0));
+            // Text boxes take text of any length, not the platform's default limit.
+            if (d.kind == control_kind::text_box) SendMessageA(c.hwnd_, EM_SETLIMITTEXT, 0, 0);
             if (d.kind == control_kind::text_box && d.password)
                 SendMessageA(c.hwnd_, EM_SETPASSWORDCHAR, '*', 0);
             // Without an input context the box takes keys as they are, never composed text.
@@ -394,7 +402,7 @@ void form::create_controls() {
             c.rect_.right = c.rect_.left + sz.cx;
             c.rect_.bottom = c.rect_.top + sz.cy;
         }
-        if (d.tooltip) {
+        if (d.tooltip && tooltip_) {
             TOOLINFOA ti{};
             ti.cbSize = TTTOOLINFOA_V1_SIZE;
             ti.hwnd = hwnd_;
@@ -552,6 +560,13 @@ void form::repaint() {
     }
 }
 
+void form::bring_to_front() {
+    if (!hwnd_) return;
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(hwnd_);
+    SetActiveWindow(hwnd_);
+}
+
 form* form::from_window(HWND h) {
     // Only windows of this process carry a form pointer: a picture lent to another program's
     // window (the preview) has that program's windows above it.
@@ -598,9 +613,23 @@ void form::focus_next(bool backwards) {
     for (std::size_t i = 0; i < order.size(); ++i)
         if (order[i]->hwnd_ == focus) at = i;
     std::size_t next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
-    SetFocus(order[next]->hwnd_);
+    // Tab onto an option button moves the focus only, never the selection.
+    focus_keeping_options(order[next]->hwnd_);
     if (order[next]->design_.kind == control_kind::text_box)
         SendMessageA(order[next]->hwnd_, EM_SETSEL, 0, -1);
+}
+
+void form::select_next_option(control& from, bool backwards) {
+    std::vector<control*> group;
+    for (control* o : controls_for_group())
+        if (o->visible_ && IsWindowEnabled(o->hwnd_)) group.push_back(o);
+    auto at = std::find(group.begin(), group.end(), &from);
+    if (at == group.end()) return;
+    std::size_t i = static_cast<std::size_t>(at - group.begin()), n = group.size();
+    control* next = group[backwards ? (i + n - 1) % n : (i + 1) % n];
+    // Selected before it takes the focus: repainting the selection would wipe the focus frame.
+    next->set_value(1);
+    focus_keeping_options(next->hwnd_);
 }
 
 bool form::pre_translate(MSG& msg) {
@@ -608,6 +637,14 @@ bool form::pre_translate(MSG& msg) {
     control* c = control_of(msg.hwnd);
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && c) {
         focus_next(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
+    // The arrow keys move round the option buttons, the last one wrapping to the first, and
+    // select the one they reach.
+    if (msg.message == WM_KEYDOWN && c && c->design_.kind == control_kind::option_button &&
+        (msg.wParam == VK_LEFT || msg.wParam == VK_UP || msg.wParam == VK_RIGHT ||
+         msg.wParam == VK_DOWN)) {
+        select_next_option(*c, msg.wParam == VK_LEFT || msg.wParam == VK_UP);
         return true;
     }
     if (msg.message == WM_CHAR) {

@@ -155,6 +155,8 @@ class form {
     void start_timer(unsigned id, unsigned ms);
     void stop_timer(unsigned id);
     void repaint();
+    // Brings the window above the others of its band and makes it the active window.
+    void bring_to_front();
 
     // Handlers, named as the events they stand for.
     virtual void Form_Load() {}
@@ -186,6 +188,7 @@ class form {
     control* painted_control_at(POINT p);
     control* control_of(HWND h);
     void focus_next(bool backwards);
+    void select_next_option(control& from, bool backwards);
     void focus_keeping_options(HWND h);
     HFONT font_for(const font_spec& f);
     HBRUSH brush_for(std::uint32_t colour);

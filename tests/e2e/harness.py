@@ -179,6 +179,24 @@ class Session:
         hwnd = wait_until(read_handle, 30, what="host window handle")
         return p, int(hwnd)
 
+    def probe_window(self, caption):
+        """A top-level window seen from another program (fixtures/window_probe.c): its extended
+        style and the text limits of its edit boxes, as {"exstyle": n, "edit": [n, ...]}; None
+        when no window has that caption."""
+        exe = fixture("window_probe.exe", ["tests/e2e/fixtures/window_probe.c"])
+        r = self.run(["wine", exe, caption], check=False)
+        if r.returncode != 0:
+            return None
+        seen = {"edit": []}
+        for line in r.stdout.decode().split("\n"):
+            if line.strip():
+                name, value = line.split()
+                if name == "edit":
+                    seen["edit"].append(int(value))
+                else:
+                    seen[name] = int(value)
+        return seen
+
     def start_raw(self, command_line):
         """Starts the saver with an exact argument text (through a batch-free CreateProcess)."""
         return self.start_saver(*command_line.split(" ")) if command_line else self.start_saver()

@@ -93,6 +93,13 @@ class ChangePassword(SaverTest):
         self.s.wait_exit(self.proc, 20)
         self.assertEqual(self.s.get_setting("misc"), scrambled("ABC"))
 
+    def test_the_boxes_have_no_length_limit(self):
+        limits = self.s.probe_window("Change  Password")["edit"]
+        self.assertEqual(len(limits), 2)
+        self.assertGreater(min(limits), 30000)
+        self.click_cancel()
+        self.s.wait_exit(self.proc, 20)
+
 
 class InputMethod(SaverTest):
     def test_both_boxes_take_keys_without_an_input_method(self):

@@ -401,6 +401,37 @@ class Configuration(SaverTest):
         self.close_by_exit()
         self.assertEqual(self.s.get_setting("soundfx_on"), "0")
 
+    def test_arrow_keys_move_among_the_speeds_and_tab_selects_none(self):
+        self.s.set_setting("speed", "1")
+        d = self.open()
+        d.move(*BACKGROUND)
+        self.assertEqual(self.shown_options(self.options_shot("arrows_start")), ((True, True), (1,)))
+
+        def after(keys, speed):
+            self.s.key(*keys)
+            wait_until(lambda: self.shown_options(self.options_shot("arrows_" + keys[-1]))[1] ==
+                       (speed,), 10, what=f"{keys} selecting {speed}")
+        # The focus starts on "Harder" and moves with each arrow: Left selects "Normal", then
+        # "Easier", Up wraps round to "Harder"; Tab goes on to "Normal" and leaves the
+        # selection as it is.
+        after(("Left",), 2)
+        after(("Left",), 1)
+        after(("Up",), 3)
+        after(("Tab",), 3)
+        after(("Left",), 1)
+        after(("Right",), 2)
+        self.close_by_exit()
+        self.assertEqual(self.s.get_setting("speed"), "2")
+
+    def test_a_control_shows_its_tooltip_when_the_pointer_rests_on_it(self):
+        d = self.open()
+        d.move(OPTION[3][0] - 4, OPTION[3][1])
+        d.move(*OPTION[3])
+        # The tooltip: a white box just below the pointer, where the dialog is black.
+        tip = lambda s: count(d.region(s, 190, 203, 70, 20), WHITE)
+        wait_until(lambda: tip(self.s.screenshot("tooltip")) > 700, 20, what="the tooltip")
+        self.proc.kill()
+
     def test_hover_lights_a_control_and_frames_it_until_the_background(self):
         d = self.open()
         px = d.pixel

@@ -99,6 +99,48 @@ class SaverRun(SaverTest):
         self.s.key("Return")
         self.s.wait_exit(p, 10)
 
+    def test_the_saver_is_topmost_seen_from_another_program(self):
+        self.start()
+        topmost = lambda: (self.s.probe_window("screen saver running") or {}).get("exstyle", 0) & 8
+        wait_until(topmost, 20, what="WS_EX_TOPMOST on the saver")
+        self.s.screenshot("topmost")
+
+    def start_with_password(self, stored):
+        self.s.reg_set(DESKTOP_KEY, "ScreenSaveUsePassword", "1")
+        self.s.set_setting("misc", scrambled(stored))
+        p = self.start()
+        fx, fy = self.field()
+        self.s.click(fx + 600, fy + 400)
+        return p, self.s.wait_window(PROMPT, 20)
+
+    def test_a_second_click_on_the_saver_brings_the_prompt_back_in_front(self):
+        p, wid = self.start_with_password("SECRET")
+        x, y, w, h = self.s.window_geometry(wid)
+        # The prompt's box takes text of any length.
+        self.assertGreater(min(self.s.probe_window("Screen Saver Password")["edit"]), 30000)
+        # Its label, which nothing but the saver's picture over it could change.
+        border = (w - 256) // 2
+        label = (x + border + 12, y + h - border - 75 + 12, 150, 16)
+        before = self.s.screenshot("prompt_first")
+        fx, fy = self.field()
+        self.s.click(fx + 40, fy + 40)
+        wait_until(lambda: self.s.crop_differs(before, self.s.screenshot("prompt_second_click"),
+                                               *label) == 0, 10, what="the prompt in front")
+        self.s.type_text("secret")
+        self.s.key("Return")
+        self.s.wait_exit(p, 5)
+
+    def test_a_stored_shifted_character_is_typed_as_it_is_not_as_its_key(self):
+        p, _ = self.start_with_password("A#")
+        self.s.type_text("a3")
+        self.s.key("Return")
+        self.s.wait_window("^Passwords$", 20)
+        self.s.key("Return")
+        self.s.wait_no_window("^Passwords$", 10)
+        self.s.type_text("a#")
+        self.s.key("Return")
+        self.s.wait_exit(p, 10)
+
     def test_close_request_from_outside_ends_the_run(self):
         p = self.start()
         self.s.run(["wine", "taskkill", "/im", "glimbrook.scr"], check=False)

@@ -80,6 +80,13 @@ TEST(PasswordPrompt, ShiftedTypingMatchesAPasswordSetWithTheSameKeys) {
     EXPECT_FALSE(password_matches(stored, "go2", kb));
 }
 
+TEST(PasswordPrompt, AStoredShiftedCharacterMatchesAsTyped) {
+    fake_keyboard kb;
+    // Stored under another layout, or by an older version: never normalised.
+    EXPECT_TRUE(password_matches("A#", "a#", kb));
+    EXPECT_FALSE(password_matches("A#", "a3", kb));
+}
+
 TEST(AnsiUpper, LettersOfTheWesternCodePage) {
     EXPECT_EQ(ansi_upper("az{`@AZ09"), "AZ{`@AZ09");
     EXPECT_EQ(ansi_upper("\xE0\xE9\xFE\xF7\xDF"),

@@ -40,6 +40,7 @@ class fake_saver_window : public saver_window_port {
         ++prompts;
         if (on_prompt) on_prompt();
     }
+    void bring_password_prompt_forward() override { ++prompt_forward; }
     void unload_window() override {
         std::int16_t cancel = 0;
         saver_form_unload(h_.p, *this, cancel);
@@ -54,6 +55,7 @@ class fake_saver_window : public saver_window_port {
 
     std::vector<std::string> calls;
     int prompts = 0;
+    int prompt_forward = 0;
     int sleeps = 0;
     std::int64_t slept_ms = 0;
     bool unloaded = false;
@@ -217,6 +219,16 @@ TEST(SaverWindow, WithThePasswordOptionAClickShowsOnePromptAndTheGameGoesOn) {
     EXPECT_EQ(r.w.prompts, 2);
     EXPECT_EQ(cancelled_in, 20);
     EXPECT_EQ(r.frame, 35);
+}
+
+TEST(SaverWindow, AClickOrAKeyWhileThePromptIsUpBringsItBackInFront) {
+    saver_run r;
+    saver_form_click(r.h.p, r.w);
+    EXPECT_EQ(r.w.prompt_forward, 0);
+    r.h.p.run.password_shown = 1;
+    saver_form_click(r.h.p, r.w);
+    saver_form_key_press(r.h.p, r.w);
+    EXPECT_EQ(r.w.prompt_forward, 2);
 }
 
 TEST(SaverWindow, QuitWaitsWhileThePromptIsUp) {
