@@ -6,6 +6,8 @@
 #include "platform/win32/resources.h"
 #include "shell/settings.h"
 
+extern "C" LONG NTAPI NtDelayExecution(BOOLEAN alertable, PLARGE_INTEGER interval);
+
 namespace glim {
 
 using namespace win32;
@@ -92,7 +94,43 @@ void frm_screensaver::wait_for_events(std::int32_t ms) {
     // Benchmark build only: the never-sleeping loop, for comparison.
     return;
 #endif
-    if (ms > 0) MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ms), QS_ALLINPUT);
+    if (ms <= 0) return;
+    if (ms > 1) {
+        // A message wait's time-out runs from the call, not from a tick of the clock, and ends a
+        // fraction of a millisecond late: ended one tick early, it leaves the last tick to the
+        // sleep below instead of spilling into the tick after the deadline.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ms - 1), QS_ALLINPUT);
+        return;
+    }
+    sleep_to_next_tick();
+}
+
+void frm_screensaver::sleep_to_next_tick() {
+    const DWORD now = timeGetTime();
+    LARGE_INTEGER count, freq;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&freq);
+    const double fine =
+        static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(freq.QuadPart);
+    ticks_ += static_cast<DWORD>(now - last_tick_);  // the clock's ticks, past its wrap
+    last_tick_ = now;
+    // The clock reads `now`, so its tick began at or before `fine`: the least such bound is where
+    // ticks begin on the fine clock.
+    const double bound = fine - static_cast<double>(ticks_);
+    if (!tick_known_ || bound < tick_origin_) tick_origin_ = bound;
+    tick_known_ = true;
+    constexpr double margin_ms = 0.02;
+    double due = static_cast<double>(ticks_ + 1) + tick_origin_ + margin_ms - fine;
+    // Still before a tick we thought had begun: the ticks moved; start again from this reading.
+    if (due <= 0) {
+        tick_origin_ = bound;
+        due = 1 + margin_ms;
+    }
+    // Less than a millisecond, in 100 ns units; Windows ends it at its next timer tick. No message
+    // ends it, but it is shorter than a tick and events are processed right after it.
+    LARGE_INTEGER interval;
+    interval.QuadPart = -static_cast<LONGLONG>(due * 10000.0);
+    NtDelayExecution(FALSE, &interval);
 }
 
 #ifdef GLIMBROOK_BENCH

@@ -46,6 +46,13 @@ class frm_screensaver : public win32::form, public saver_window_port {
   private:
     win32::app_context& app_;
     bool fine_timer_ = false;
+    // Where the millisecond clock's ticks begin on the performance counter, for sleeping to the
+    // start of the frame's last tick.
+    void sleep_to_next_tick();
+    std::int64_t ticks_ = 0;
+    DWORD last_tick_ = 0;
+    double tick_origin_ = 0;
+    bool tick_known_ = false;
 #ifdef GLIMBROOK_BENCH
     std::vector<std::int32_t> frame_starts_;
 #endif

@@ -7,11 +7,6 @@
 
 namespace glim {
 
-namespace {
-// The stretch of a frame that is polled rather than slept through, for the sleep's granularity.
-constexpr std::int32_t poll_ms = 2;
-}  // namespace
-
 double field_offset(std::int32_t screen_size, std::int32_t field_size) {
     return screen_size / 2.0 - field_size / 2.0;
 }
@@ -76,9 +71,10 @@ void pacing_wait(program& p, saver_window_port& w) {
         auto elapsed = static_cast<std::uint32_t>(p.clock.get_time()) -
                        static_cast<std::uint32_t>(r.frame_start);
         if (elapsed >= static_cast<std::uint32_t>(r.frame_delay)) return;
-        auto remaining =
-            static_cast<std::int32_t>(static_cast<std::uint32_t>(r.frame_delay) - elapsed);
-        if (remaining > poll_ms) w.wait_for_events(remaining - poll_ms);
+        // The whole rest of the frame: the wait ends at the deadline or on a window message,
+        // which is then handled before the clock is read again.
+        w.wait_for_events(
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(r.frame_delay) - elapsed));
         p.clock.process_events();
     }
 }

@@ -36,7 +36,8 @@ class saver_window_port {
     virtual void bring_password_prompt_forward() = 0;
     // Unloads the window (its unload handler runs).
     virtual void unload_window() = 0;
-    // Sleeps until a window event arrives or ms milliseconds have passed.
+    // Sleeps until a window message arrives or ms milliseconds have passed, and no longer: the
+    // frame's deadline is ms from now.
     virtual void wait_for_events(std::int32_t ms) = 0;
     // Asks the platform for a 1 ms timer resolution for the length of a run, and gives it back.
     virtual void fine_timer(bool on) = 0;
@@ -69,8 +70,8 @@ void saver_form_unload(program& p, saver_window_port& w, std::int16_t& cancel);
 std::int32_t frame_delay_for(std::int32_t speed);
 
 // The pacing wait, which never returns before frame_delay milliseconds have passed since
-// frame_start (across the clock's wrap too) and processes events at least once. It sleeps until
-// the last couple of milliseconds rather than spinning, so a run does not keep a processor busy.
+// frame_start (across the clock's wrap too) and processes events at least once. It sleeps through
+// the rest of the frame, waking only for window messages, so a run keeps no processor busy.
 void pacing_wait(program& p, saver_window_port& w);
 
 }  // namespace glim
