@@ -41,9 +41,11 @@ xvfb=$!
 exec 5>&-
 saver=""
 cleanup() {
+  set +e
   [ -n "$saver" ] && kill "$saver" 2>/dev/null
   wineserver -k >/dev/null 2>&1
-  kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  kill "$xvfb" 2>/dev/null
+  wait "$xvfb" 2>/dev/null
   rm -f "$display_file" "$shot.tmp.png"
   return 0
 }
