@@ -95,8 +95,9 @@ void frm_checkpassword::Timer1_Timer() {
 
 void frm_checkpassword::bring_forward() {
     if (!loaded()) return;
-    bring_to_front();
-    ctl("Text1").set_focus();
+    // With the wrong-password message up, the message takes the keyboard; the box gets it back
+    // when the message is dismissed.
+    if (bring_to_front()) ctl("Text1").set_focus();
 }
 
 void frm_checkpassword::Form_Unload(std::int16_t&) {

@@ -22,7 +22,8 @@ class frm_checkpassword : public win32::form {
     void Text1_KeyPress(std::int16_t& key);
     void Timer1_Timer();
 
-    // Back in front of the saver, active, with the keyboard in the box; nothing else changes.
+    // Back in front of the saver, active, with the keyboard in the box; with the wrong-password
+    // message up, that message in front of it, active, instead. Nothing else changes.
     void bring_forward();
 
     static constexpr unsigned timer1 = 1;

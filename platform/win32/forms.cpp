@@ -126,6 +126,18 @@ BOOL CALLBACK collect_enabled_window(HWND h, LPARAM lp) {
     return TRUE;
 }
 
+// The enabled window of this thread that the given one is disabled for, owned by it (a modal
+// window or a message box over it); null when the window takes input itself.
+HWND modal_window_over(HWND owner) {
+    if (IsWindowEnabled(owner)) return nullptr;
+    std::vector<HWND> enabled;
+    EnumThreadWindows(GetCurrentThreadId(), collect_enabled_window,
+                      reinterpret_cast<LPARAM>(&enabled));
+    for (HWND h : enabled)
+        if (GetWindow(h, GW_OWNER) == owner) return h;
+    return nullptr;
+}
+
 }  // namespace
 
 double twips_per_pixel_x() {
@@ -560,11 +572,23 @@ void form::repaint() {
     }
 }
 
-void form::bring_to_front() {
-    if (!hwnd_) return;
-    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetForegroundWindow(hwnd_);
-    SetActiveWindow(hwnd_);
+bool form::bring_to_front() {
+    if (!hwnd_) return false;
+    // A modal window up over this one (a message box it owns, say) comes along, just above it,
+    // and takes the activation: this window takes no input until that one closes.
+    std::vector<HWND> chain{hwnd_};
+    while (HWND m = modal_window_over(chain.back())) chain.push_back(m);
+    const UINT activate = chain.size() == 1 ? 0 : SWP_NOACTIVATE;
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | activate);
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        // In its owner's band: a modal window of a topmost window must be topmost to stay above it.
+        const bool topmost = GetWindowLongA(chain[i - 1], GWL_EXSTYLE) & WS_EX_TOPMOST;
+        SetWindowPos(chain[i], topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE);
+    }
+    SetForegroundWindow(chain.back());
+    SetActiveWindow(chain.back());
+    return chain.size() == 1;
 }
 
 form* form::from_window(HWND h) {

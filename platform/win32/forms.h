@@ -155,8 +155,10 @@ class form {
     void start_timer(unsigned id, unsigned ms);
     void stop_timer(unsigned id);
     void repaint();
-    // Brings the window above the others of its band and makes it the active window.
-    void bring_to_front();
+    // Brings the window above the others of its band and makes it the active window; a modal
+    // window up over it comes just above it and is made active instead. True when this window
+    // itself is active, with no modal window over it.
+    bool bring_to_front();
 
     // Handlers, named as the events they stand for.
     virtual void Form_Load() {}

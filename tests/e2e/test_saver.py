@@ -130,6 +130,24 @@ class SaverRun(SaverTest):
         self.s.key("Return")
         self.s.wait_exit(p, 5)
 
+    def test_a_click_on_the_saver_brings_the_wrong_password_message_back_in_front(self):
+        p, _ = self.start_with_password("SECRET")
+        self.s.type_text("wrong")
+        self.s.key("Return")
+        wid = self.s.wait_window("^Passwords$", 20)
+        x, y, w, h = self.s.window_geometry(wid)
+        # The message's text and icon, below its title bar and above its button.
+        text = (x + 8, y + h // 4, w - 16, h // 3)
+        before = self.s.screenshot("message_first")
+        self.s.click(100, 100)
+        wait_until(lambda: self.s.crop_differs(before, self.s.screenshot("message_after_click"),
+                                               *text) == 0, 10, what="the message in front")
+        self.s.key("Return")
+        self.s.wait_no_window("^Passwords$", 10)
+        self.s.type_text("secret")
+        self.s.key("Return")
+        self.s.wait_exit(p, 10)
+
     def test_a_stored_shifted_character_is_typed_as_it_is_not_as_its_key(self):
         p, _ = self.start_with_password("A#")
         self.s.type_text("a3")
