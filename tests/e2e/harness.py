@@ -9,6 +9,7 @@ import re
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 import unittest
@@ -59,6 +60,21 @@ def wait_until(predicate, timeout, interval=0.1, what="condition"):
         if time.monotonic() > deadline:
             raise AssertionError(f"timed out after {timeout}s waiting for {what}")
         time.sleep(interval)
+
+
+def send_until(send, effect, what, timeout=30, tries=3, again_after=1.0):
+    """Sends an input meant for the running saver and waits for its effect. The saver clears its
+    count of clicks and keys every 80 frames, so about one input in 80 has no effect: as a user
+    would, the input is sent again when nothing has happened within about a second, three times
+    at most; the last try waits the whole time-out."""
+    for attempt in range(1, tries + 1):
+        send()
+        try:
+            return wait_until(effect, timeout if attempt == tries else again_after, what=what)
+        except AssertionError:
+            if attempt == tries:
+                raise
+            print(f"[no {what} after {again_after}s: input sent again]", file=sys.stderr)
 
 
 class Session:
@@ -200,6 +216,18 @@ class Session:
     def start_raw(self, command_line):
         """Starts the saver with an exact argument text (through a batch-free CreateProcess)."""
         return self.start_saver(*command_line.split(" ")) if command_line else self.start_saver()
+
+    def end_run_with(self, proc, send, timeout=30):
+        """Sends an input that ends a saver run (a click or a key on the saver) until the program
+        has ended; returns its exit code."""
+        send_until(send, lambda: proc.poll() is not None, f"process {proc.pid} to end", timeout)
+        return proc.returncode
+
+    def window_after(self, send, title_regex, timeout=30):
+        """Sends an input that opens a window (a click that brings up the password prompt) until
+        the window is there; returns it."""
+        return send_until(send, lambda: self.find_windows(title_regex),
+                          f"window {title_regex!r}", timeout)[0]
 
     @staticmethod
     def wait_exit(proc, timeout):

@@ -167,8 +167,7 @@ class SaverWithSound(harness.SaverTest):
         s.wait_window("^screen saver running$", timeout=60)
         # Let it play a few seconds: set-up, tunes started, effects off for the run.
         self.assertTrue(s.still_running_after(p, 3), "the saver ended by itself")
-        s.click(s.width // 2, s.height // 2)
-        self.assertEqual(s.wait_exit(p, 30), 0)
+        self.assertEqual(s.end_run_with(p, lambda: s.click(s.width // 2, s.height // 2)), 0)
         # No top-10 entry was saved, so the stored option is untouched.
         self.assertEqual(s.get_setting("soundfx_on"), "1")
 
