@@ -86,8 +86,14 @@ class Session:
         self.tmp = tempfile.mkdtemp(prefix="glimbrook-e2e-")
         self.prefix = os.path.join(self.tmp, "prefix")
         self.procs = []
-        self._start_x()
-        self._start_wine()
+        self.xvfb = self.wineserver = None
+        try:
+            self._start_x()
+            self._start_wine()
+        except BaseException:
+            # No test runs, so nothing closes the session: end what was started here.
+            self.close()
+            raise
 
     # ---- set-up and clean-up ----
 
@@ -123,19 +129,21 @@ class Session:
                 except OSError:
                     pass
                 p.wait(timeout=10)
-        subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL)
-        try:
-            self.wineserver.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            self.wineserver.kill()
-            self.wineserver.wait()
-        self.xvfb.send_signal(signal.SIGTERM)
-        try:
-            self.xvfb.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self.xvfb.kill()
-            self.xvfb.wait()
+        if self.wineserver:
+            subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL)
+            try:
+                self.wineserver.wait(timeout=15)
+            except subprocess.TimeoutExpired:
+                self.wineserver.kill()
+                self.wineserver.wait()
+        if self.xvfb:
+            self.xvfb.send_signal(signal.SIGTERM)
+            try:
+                self.xvfb.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.xvfb.kill()
+                self.xvfb.wait()
         shutil.rmtree(self.tmp, ignore_errors=True)
 
     def __enter__(self):
