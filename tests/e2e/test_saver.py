@@ -9,6 +9,7 @@ from harness import SaverTest, DESKTOP_KEY, scrambled, wait_until
 SAVER = "^screen saver running$"
 PROMPT = "^Screen Saver Password$"
 NAME_PROMPT = "^Congradulations! Your score is in the top 10!$"
+MESSAGE = "^Passwords$"
 
 
 def is_black(rgb):
@@ -78,12 +79,9 @@ class SaverRun(SaverTest):
         self.s.window_after(lambda: self.s.click(fx + 600, fy + 400), PROMPT)
         self.s.screenshot("prompt")
         # Wrong password: the message, and the prompt stays.
-        self.s.type_text("wrong")
-        self.s.key("Return")
-        self.s.wait_window("^Passwords$", 20)
+        self.refused("wrong")
         self.s.screenshot("wrong_password")
-        self.s.key("Return")
-        self.s.wait_no_window("^Passwords$", 20)
+        self.dismiss_message()
         self.assertTrue(self.s.find_windows(PROMPT))
         # Cancel: the saver goes on; a second click brings the prompt back.
         wid = self.s.find_windows(PROMPT)[0]
@@ -95,8 +93,7 @@ class SaverRun(SaverTest):
         self.assertTrue(self.s.still_running_after(p, 1.0))
         self.s.window_after(lambda: self.s.click(fx + 600, fy + 400), PROMPT)
         # The right password, typed in lower case, ends the run.
-        self.s.type_text("secret")
-        self.s.key("Return")
+        self.enter_password("secret")
         self.s.wait_exit(p, 30)
 
     def test_the_saver_is_topmost_seen_from_another_program(self):
@@ -112,6 +109,19 @@ class SaverRun(SaverTest):
         fx, fy = self.field()
         return p, self.s.window_after(lambda: self.s.click(fx + 600, fy + 400), PROMPT)
 
+    def enter_password(self, text):
+        self.s.type_text(text)
+        self.s.key("Return")
+
+    def refused(self, text):
+        """A wrong password typed into the prompt: returns the message that comes."""
+        self.enter_password(text)
+        return self.s.wait_window(MESSAGE, 20)
+
+    def dismiss_message(self):
+        self.s.key("Return")
+        self.s.wait_no_window(MESSAGE, 20)
+
     def test_a_second_click_on_the_saver_brings_the_prompt_back_in_front(self):
         p, wid = self.start_with_password("SECRET")
         x, y, w, h = self.s.window_geometry(wid)
@@ -125,37 +135,27 @@ class SaverRun(SaverTest):
         self.s.click(fx + 40, fy + 40)
         wait_until(lambda: self.s.crop_differs(before, self.s.screenshot("prompt_second_click"),
                                                *label) == 0, 10, what="the prompt in front")
-        self.s.type_text("secret")
-        self.s.key("Return")
+        self.enter_password("secret")
         self.s.wait_exit(p, 30)
 
     def test_a_click_on_the_saver_brings_the_wrong_password_message_back_in_front(self):
         p, _ = self.start_with_password("SECRET")
-        self.s.type_text("wrong")
-        self.s.key("Return")
-        wid = self.s.wait_window("^Passwords$", 20)
-        x, y, w, h = self.s.window_geometry(wid)
+        x, y, w, h = self.s.window_geometry(self.refused("wrong"))
         # The message's text and icon, below its title bar and above its button.
         text = (x + 8, y + h // 4, w - 16, h // 3)
         before = self.s.screenshot("message_first")
         self.s.click(100, 100)
         wait_until(lambda: self.s.crop_differs(before, self.s.screenshot("message_after_click"),
                                                *text) == 0, 10, what="the message in front")
-        self.s.key("Return")
-        self.s.wait_no_window("^Passwords$", 20)
-        self.s.type_text("secret")
-        self.s.key("Return")
+        self.dismiss_message()
+        self.enter_password("secret")
         self.s.wait_exit(p, 30)
 
     def test_a_stored_shifted_character_is_typed_as_it_is_not_as_its_key(self):
         p, _ = self.start_with_password("A#")
-        self.s.type_text("a3")
-        self.s.key("Return")
-        self.s.wait_window("^Passwords$", 20)
-        self.s.key("Return")
-        self.s.wait_no_window("^Passwords$", 20)
-        self.s.type_text("a#")
-        self.s.key("Return")
+        self.refused("a3")
+        self.dismiss_message()
+        self.enter_password("a#")
         self.s.wait_exit(p, 30)
 
     def test_close_request_from_outside_ends_the_run(self):
