@@ -306,9 +306,18 @@ class Session:
         return subprocess.run(["xdotool", *args], env=self.env, capture_output=True,
                               timeout=timeout, check=check)
 
+    def search(self, *criteria):
+        """The visible windows that match. xdotool (as Debian 12 has it) dies of an X error when
+        any window goes while it looks at the windows, and then lists none: a window that closes
+        at that moment would make a window that is there look gone. Look again then."""
+        for _ in range(20):
+            r = self.x("search", "--onlyvisible", *criteria, check=False)
+            if b"X Error" not in r.stderr:
+                return [int(w) for w in r.stdout.split()]
+        raise AssertionError(f"xdotool search {criteria} kept failing: {r.stderr.decode()}")
+
     def find_windows(self, title_regex):
-        r = self.x("search", "--onlyvisible", "--name", title_regex, check=False)
-        return [int(w) for w in r.stdout.split()]
+        return self.search("--name", title_regex)
 
     def wait_window(self, title_regex, timeout=30):
         return wait_until(lambda: self.find_windows(title_regex), timeout,

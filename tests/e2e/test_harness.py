@@ -1,0 +1,38 @@
+"""The harness itself: what it reports of the screen must hold while other windows come and go,
+as the saver's prompts and messages do."""
+
+import subprocess
+import threading
+import unittest
+
+from harness import SaverTest
+
+
+class WindowSearch(SaverTest):
+    def test_a_window_that_is_there_is_found_while_others_close(self):
+        steady = subprocess.Popen(["xmessage", "-title", "steady", "here"], env=self.s.env,
+                                  stderr=subprocess.DEVNULL)
+        self.s.procs.append(steady)
+        self.s.wait_window("^steady$", 20)
+        stop = threading.Event()
+
+        def churn():
+            # Short-lived windows, as fast as they can be opened and closed.
+            while not stop.is_set():
+                subprocess.run(["xmessage", "-timeout", "1", "brief"], env=self.s.env,
+                               stderr=subprocess.DEVNULL, timeout=10, check=False)
+
+        threads = [threading.Thread(target=churn) for _ in range(20)]
+        for t in threads:
+            t.start()
+        try:
+            missed = sum(1 for _ in range(100) if not self.s.find_windows("^steady$"))
+        finally:
+            stop.set()
+            for t in threads:
+                t.join()
+        self.assertEqual(missed, 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
