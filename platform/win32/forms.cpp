@@ -575,16 +575,19 @@ void form::repaint() {
 bool form::bring_to_front() {
     if (!hwnd_) return false;
     // A modal window up over this one (a message box it owns, say) comes along, just above it,
-    // and takes the activation: this window takes no input until that one closes.
+    // and takes the activation: this window takes no input until that one closes. Seen from
+    // outside, the order is then the modal window, this one, and the rest below.
     std::vector<HWND> chain{hwnd_};
     while (HWND m = modal_window_over(chain.back())) chain.push_back(m);
-    const UINT activate = chain.size() == 1 ? 0 : SWP_NOACTIVATE;
-    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | activate);
-    for (std::size_t i = 1; i < chain.size(); ++i) {
-        // In its owner's band: a modal window of a topmost window must be topmost to stay above it.
-        const bool topmost = GetWindowLongA(chain[i - 1], GWL_EXSTYLE) & WS_EX_TOPMOST;
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        // To the top of its band; a modal window into its owner's, as it must be topmost to stay
+        // above a topmost owner. A topmost window goes up with HWND_TOPMOST, which takes the
+        // windows it owns above it: HWND_TOP may leave them, and so this one, where they were.
+        const HWND band = chain[i == 0 ? 0 : i - 1];
+        const bool topmost = GetWindowLongA(band, GWL_EXSTYLE) & WS_EX_TOPMOST;
+        const UINT no_activate = i == 0 && chain.size() > 1 ? SWP_NOACTIVATE : 0;
         SetWindowPos(chain[i], topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE);
+                     SWP_NOMOVE | SWP_NOSIZE | no_activate);
     }
     SetForegroundWindow(chain.back());
     SetActiveWindow(chain.back());
@@ -692,9 +695,6 @@ bool form::pre_translate(MSG& msg) {
                     }
                 return true;
             }
-        } else if (msg.hwnd == hwnd_) {
-            Form_KeyPress(key);
-            return true;
         }
         msg.wParam = static_cast<WPARAM>(static_cast<std::uint16_t>(key));
     }
@@ -841,6 +841,14 @@ LRESULT form::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         break;
+    case WM_CHAR: {
+        // A character typed while the form itself has the keyboard. Raised here rather than in
+        // the program's own loop, so that it comes under any loop, a message box's included,
+        // as a click does.
+        auto key = static_cast<std::int16_t>(wp);
+        Form_KeyPress(key);
+        return 0;
+    }
     case msg_activate: Form_Activate(); return 0;
     case WM_TIMER: timer_tick(static_cast<unsigned>(wp)); return 0;
     case WM_CLOSE: unload(); return 0;

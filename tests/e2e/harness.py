@@ -203,22 +203,23 @@ class Session:
         hwnd = wait_until(read_handle, 30, what="host window handle")
         return p, int(hwnd)
 
-    def probe_window(self, caption):
+    def probe_window(self, caption, foreground=False):
         """A top-level window seen from another program (fixtures/window_probe.c): its extended
-        style and the text limits of its edit boxes, as {"exstyle": n, "edit": [n, ...]}; None
-        when no window has that caption."""
+        style, the text limits of its edit boxes and the captions of the windows above it, as
+        {"exstyle": n, "edit": [n, ...], "above": [caption, ...]}; None when no window has that
+        caption. With foreground, the probe first makes it the foreground window, as a task
+        switch does, and "foreground" says whether that worked."""
         exe = fixture("window_probe.exe", ["tests/e2e/fixtures/window_probe.c"])
-        r = self.run(["wine", exe, caption], check=False)
+        r = self.run(["wine", exe, caption] + (["foreground"] if foreground else []), check=False)
         if r.returncode != 0:
             return None
-        seen = {"edit": []}
-        for line in r.stdout.decode().split("\n"):
-            if line.strip():
-                name, value = line.split()
-                if name == "edit":
-                    seen["edit"].append(int(value))
-                else:
-                    seen[name] = int(value)
+        seen = {"edit": [], "above": []}
+        for line in r.stdout.decode("latin-1").splitlines():
+            name, _, value = line.rstrip("\r").partition(" ")
+            if name in ("edit", "above"):
+                seen[name].append(int(value) if name == "edit" else value)
+            elif name:
+                seen[name] = int(value)
         return seen
 
     def start_raw(self, command_line):

@@ -4,7 +4,7 @@ prompt, the player's game with its name prompt, and a close request from outside
 import time
 import unittest
 
-from harness import SaverTest, DESKTOP_KEY, scrambled, wait_until
+from harness import SaverTest, DESKTOP_KEY, scrambled, send_until, wait_until
 
 SAVER = "^screen saver running$"
 PROMPT = "^Screen Saver Password$"
@@ -148,6 +148,44 @@ class SaverRun(SaverTest):
         wait_until(lambda: self.s.crop_differs(before, self.s.screenshot("message_after_click"),
                                                *text) == 0, 10, what="the message in front")
         self.dismiss_message()
+        self.enter_password("secret")
+        self.s.wait_exit(p, 30)
+
+    def take_keyboard_to_saver(self, before, area):
+        """Another program makes the saver the foreground window, as a task switch does; the
+        saver then covers what was in front of it (the area of the screenshot before)."""
+        self.assertEqual(self.s.probe_window("screen saver running", foreground=True)
+                         .get("foreground"), 1)
+        wait_until(lambda: self.s.crop_differs(before, self.s.screenshot("saver_in_front"),
+                                               *area) > 0, 10, what="the saver in front")
+
+    def test_a_key_on_the_saver_brings_the_wrong_password_message_back_in_front(self):
+        p, _ = self.start_with_password("SECRET")
+        x, y, w, h = self.s.window_geometry(self.refused("wrong"))
+        text = (x + 8, y + h // 4, w - 16, h // 3)
+        before = self.s.screenshot("message_first")
+        self.take_keyboard_to_saver(before, text)
+        # A typed letter does nothing in the message, so sending it again is harmless.
+        send_until(lambda: self.s.key("a"),
+                   lambda: self.s.crop_differs(before, self.s.screenshot("message_after_key"),
+                                               *text) == 0, "the message in front")
+        # The message just above the prompt, the prompt above the saver.
+        self.assertEqual(self.s.probe_window("Screen Saver Password")["above"], ["Passwords"])
+        self.dismiss_message()
+        self.enter_password("secret")
+        self.s.wait_exit(p, 30)
+
+    def test_a_key_on_the_saver_brings_the_prompt_back_with_the_keyboard_in_its_box(self):
+        p, wid = self.start_with_password("SECRET")
+        x, y, w, h = self.s.window_geometry(wid)
+        border = (w - 256) // 2
+        label = (x + border + 12, y + h - border - 75 + 12, 150, 16)
+        before = self.s.screenshot("prompt_first")
+        self.take_keyboard_to_saver(before, label)
+        # Backspace is a key with a character that leaves the empty box as it is.
+        send_until(lambda: self.s.key("BackSpace"),
+                   lambda: self.s.crop_differs(before, self.s.screenshot("prompt_after_key"),
+                                               *label) == 0, "the prompt in front")
         self.enter_password("secret")
         self.s.wait_exit(p, 30)
 
