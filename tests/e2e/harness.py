@@ -386,4 +386,11 @@ class SaverTest(unittest.TestCase):
         self.s = Session(f"{type(self).__name__}.{self._testMethodName}", self.width, self.height)
 
     def tearDown(self):
+        # What the screen showed when a test failed, to look at afterwards.
+        outcome = getattr(self, "_outcome", None)
+        if outcome is not None and not getattr(outcome, "success", True):
+            try:
+                self.s.screenshot("at_failure")
+            except (OSError, subprocess.SubprocessError):
+                pass
         self.s.close()

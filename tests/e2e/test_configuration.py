@@ -6,7 +6,7 @@ import subprocess
 import time
 import unittest
 
-from harness import SaverTest, scrambled, wait_until
+from harness import SaverTest, fixture, scrambled, wait_until
 
 TITLE = "^Glimbrook Saver Configuration$"
 ABOUT = "^About This Screen Saver...$"
@@ -309,12 +309,15 @@ class Configuration(SaverTest):
         self.assertEqual(self.s.get_setting("misc"), scrambled("ABC"))
 
     def use_marker_programs(self):
-        """Lets ".doc" files and web addresses open with a command that writes what it was given
-        into a file of drive C; returns a function that waits for (and takes) one such file."""
+        """Lets ".doc" files and web addresses open with a windowless program of ours that writes
+        what it was given into a file of drive C; returns a function that waits for (and takes)
+        one such file."""
+        exe = self.s.wine_path(fixture("marker.exe", ["tests/e2e/fixtures/marker.c"],
+                                       flags=["-mwindows"]))
         for key, marker in ((r"HKCR\glimtestdoc\shell\open\command", "doc"),
                             (r"HKCR\http\shell\open\command", "url")):
             self.s.run(["wine", "reg", "add", key, "/ve", "/d",
-                        f"cmd /c echo %1> C:\\opened-{marker}.txt", "/f"])
+                        f'"{exe}" C:\\opened-{marker}.txt "%1"', "/f"])
         self.s.run(["wine", "reg", "add", r"HKCR\.doc", "/ve", "/d", "glimtestdoc", "/f"])
 
         def path(marker):
