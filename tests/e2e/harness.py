@@ -387,8 +387,8 @@ class SaverTest(unittest.TestCase):
 
     def tearDown(self):
         # What the screen showed when a test failed, to look at afterwards.
-        outcome = getattr(self, "_outcome", None)
-        if outcome is not None and not getattr(outcome, "success", True):
+        result = getattr(getattr(self, "_outcome", None), "result", None)
+        if result and any(t is self for t, _ in result.failures + result.errors):
             try:
                 self.s.screenshot("at_failure")
             except (OSError, subprocess.SubprocessError):
