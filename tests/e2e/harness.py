@@ -328,6 +328,14 @@ class Session:
         wait_until(lambda: not self.find_windows(title_regex), timeout,
                    what=f"no window {title_regex!r}")
 
+    def wait_keyboard_in(self, title_regex, timeout=20):
+        """Waits until the window that has the keyboard (where typed keys go) has that title. A
+        window is listed as soon as it is shown, a little before it is given the keyboard."""
+        def focused():
+            out = self.x("getwindowfocus", check=False).stdout.split()
+            return out and out[0].isdigit() and int(out[0]) in self.find_windows(title_regex)
+        wait_until(focused, timeout, what=f"the keyboard in {title_regex!r}")
+
     def window_geometry(self, wid):
         out = self.x("getwindowgeometry", "--shell", str(wid)).stdout.decode()
         g = dict(line.split("=", 1) for line in out.split() if "=" in line)

@@ -110,6 +110,9 @@ class SaverRun(SaverTest):
         return p, self.s.window_after(lambda: self.s.click(fx + 600, fy + 400), PROMPT)
 
     def enter_password(self, text):
+        # Typed once the prompt has the keyboard: as a message over it closes, say, a key sent a
+        # moment too soon would reach the saver beneath.
+        self.s.wait_keyboard_in(PROMPT)
         self.s.type_text(text)
         self.s.key("Return")
 
