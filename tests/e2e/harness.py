@@ -328,13 +328,17 @@ class Session:
         wait_until(lambda: not self.find_windows(title_regex), timeout,
                    what=f"no window {title_regex!r}")
 
-    def wait_keyboard_in(self, title_regex, timeout=20):
-        """Waits until the window that has the keyboard (where typed keys go) has that title. A
-        window is listed as soon as it is shown, a little before it is given the keyboard."""
-        def focused():
-            out = self.x("getwindowfocus", check=False).stdout.split()
-            return out and out[0].isdigit() and int(out[0]) in self.find_windows(title_regex)
-        wait_until(focused, timeout, what=f"the keyboard in {title_regex!r}")
+    def keyboard_to(self, caption, nudge):
+        """Waits until the window with that caption is the foreground window, the one that takes
+        the keys typed: a window is listed as soon as it is shown, a little before that. Wine may
+        also leave the saver beneath in the foreground as a window over it closes; then, as a
+        user would, press the harmless key that `nudge` sends."""
+        def active():
+            return (self.probe_window(caption) or {}).get("active") == 1
+        try:
+            wait_until(active, 1.0)
+        except AssertionError:
+            send_until(nudge, active, f"{caption!r} in the foreground")
 
     def window_geometry(self, wid):
         out = self.x("getwindowgeometry", "--shell", str(wid)).stdout.decode()

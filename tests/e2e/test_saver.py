@@ -110,9 +110,9 @@ class SaverRun(SaverTest):
         return p, self.s.window_after(lambda: self.s.click(fx + 600, fy + 400), PROMPT)
 
     def enter_password(self, text):
-        # Typed once the prompt has the keyboard: as a message over it closes, say, a key sent a
-        # moment too soon would reach the saver beneath.
-        self.s.wait_keyboard_in(PROMPT)
+        # Typed once the prompt has the keyboard, not the saver beneath. Backspace leaves the empty
+        # box as it is, and on the saver it brings the prompt forward with the keyboard.
+        self.s.keyboard_to("Screen Saver Password", lambda: self.s.key("BackSpace"))
         self.s.type_text(text)
         self.s.key("Return")
 
@@ -122,6 +122,8 @@ class SaverRun(SaverTest):
         return self.s.wait_window(MESSAGE, 20)
 
     def dismiss_message(self):
+        # A letter does nothing in the message, and on the saver it brings the message forward.
+        self.s.keyboard_to("Passwords", lambda: self.s.key("a"))
         self.s.key("Return")
         self.s.wait_no_window(MESSAGE, 20)
 
