@@ -205,9 +205,9 @@ class Session:
 
     def probe_window(self, caption, foreground=False):
         """A top-level window seen from another program (fixtures/window_probe.c): its extended
-        style, the text limits of its edit boxes and the captions of the windows above it, as
-        {"exstyle": n, "edit": [n, ...], "above": [caption, ...]}; None when no window has that
-        caption. With foreground, the probe first makes it the foreground window, as a task
+        style, whether it is the foreground window, the text limits of its edit boxes and the
+        captions of the windows above it, as {"exstyle": n, "active": 0 or 1, "edit": [n, ...],
+        "above": [caption, ...]}; None when no window has that caption. With foreground, the probe first makes it the foreground window, as a task
         switch does, and "foreground" says whether that worked."""
         exe = fixture("window_probe.exe", ["tests/e2e/fixtures/window_probe.c"])
         r = self.run(["wine", exe, caption] + (["foreground"] if foreground else []), check=False)
