@@ -36,7 +36,8 @@ shot="$build/run-screenshot.png"
 rm -f "$shot"
 display_file=$(mktemp)
 exec 5>"$display_file"
-Xvfb -displayfd 5 -screen 0 ${width}x${height}x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: a display that resets when its last client leaves drops a client connecting meanwhile.
+Xvfb -displayfd 5 -screen 0 ${width}x${height}x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 exec 5>&-
 saver=""

@@ -99,9 +99,11 @@ class Session:
 
     def _start_x(self):
         r, w = os.pipe()
+        # -noreset: by default Xvfb resets when its last client leaves and drops a client that
+        # connects meanwhile, and short-lived clients (window searches, screenshots) come and go.
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(w), "-screen", "0", f"{self.width}x{self.height}x24",
-             "-nolisten", "tcp"], pass_fds=(w,), stdout=subprocess.DEVNULL,
+             "-nolisten", "tcp", "-noreset"], pass_fds=(w,), stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL)
         os.close(w)
         with os.fdopen(r) as f:

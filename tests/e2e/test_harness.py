@@ -4,6 +4,7 @@ as the saver's prompts and messages do."""
 import subprocess
 import threading
 import unittest
+from concurrent.futures import ThreadPoolExecutor
 
 from harness import SaverTest
 
@@ -32,6 +33,20 @@ class WindowSearch(SaverTest):
             for t in threads:
                 t.join()
         self.assertEqual(missed, 0)
+
+
+class DisplayConnections(SaverTest):
+    def test_every_program_that_opens_the_display_is_taken(self):
+        # Short-lived clients come and go all the time (window searches, screenshots, Wine's own
+        # processes): one that connects as the last other one leaves must still be served.
+        def refusals(_):
+            return sum(subprocess.run(["xdpyinfo"], env=self.s.env, stdout=subprocess.DEVNULL,
+                                      stderr=subprocess.DEVNULL, timeout=30).returncode != 0
+                       for _ in range(300))
+
+        with ThreadPoolExecutor(4) as pool:
+            refused = sum(pool.map(refusals, range(4)))
+        self.assertEqual(refused, 0)
 
 
 if __name__ == "__main__":
