@@ -179,6 +179,11 @@ LRESULT frm_screensaver::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd(), &ps);
         return 0;
     }
+    // With the password prompt up, a click brings the prompt forward when the button comes up;
+    // activated on the way down, the saver would rise over the prompt meanwhile.
+    case WM_MOUSEACTIVATE:
+        if (app_.run.password_shown == 1) return MA_NOACTIVATE;
+        break;
     // Any mouse button ends a screen saver, as users expect.
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: Form_Click(); return 0;

@@ -106,6 +106,7 @@ LRESULT CALLBACK control_subclass_proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     auto orig = reinterpret_cast<WNDPROC>(GetPropA(h, subclass_prop));
     form* f = form::from_window(h);
     if (f) {
+        if (f->divert_input(msg, lp)) return 0;
         if (msg == WM_MOUSEMOVE) {
             // Route to the form, which knows which control this is.
             SendMessageA(f->hwnd(), WM_APP + 2, reinterpret_cast<WPARAM>(h), 0);
@@ -126,19 +127,48 @@ BOOL CALLBACK collect_enabled_window(HWND h, LPARAM lp) {
     return TRUE;
 }
 
-// The enabled window of this thread that the given one is disabled for, owned by it (a modal
-// window or a message box over it); null when the window takes input itself.
-HWND modal_window_over(HWND owner) {
+// Keys and the mouse: the input that a window with a modal window over it does not take.
+bool is_input(UINT msg) {
+    return (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) ||
+           (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST);
+}
+
+// A key or a mouse button going down: each of these brings the modal window forward.
+bool is_press(UINT msg) {
+    return msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN || msg == WM_LBUTTONDOWN ||
+           msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN || msg == WM_XBUTTONDOWN;
+}
+
+// The forms shown modally, the newest last.
+std::vector<form*> g_modal_forms;
+
+}  // namespace
+
+HWND form::modal_window_over(HWND owner) {
     if (IsWindowEnabled(owner)) return nullptr;
+    // A message box over it is owned by it.
     std::vector<HWND> enabled;
     EnumThreadWindows(GetCurrentThreadId(), collect_enabled_window,
                       reinterpret_cast<LPARAM>(&enabled));
     for (HWND h : enabled)
         if (GetWindow(h, GW_OWNER) == owner) return h;
+    // A modal form has no owner: it is the newest one whose showing disabled this window.
+    for (auto it = g_modal_forms.rbegin(); it != g_modal_forms.rend(); ++it) {
+        const auto& disabled = (*it)->disabled_by_modal_;
+        if ((*it)->hwnd_ && std::find(disabled.begin(), disabled.end(), owner) != disabled.end())
+            return (*it)->hwnd_;
+    }
     return nullptr;
 }
 
-}  // namespace
+bool form::divert_input(UINT msg, LPARAM lp) {
+    if (!hwnd_ || IsWindowEnabled(hwnd_)) return false;
+    // A click on a disabled window reaches it only as the cursor's hit-test error.
+    const bool cursor = msg == WM_SETCURSOR;
+    const UINT what = !cursor ? msg : static_cast<short>(LOWORD(lp)) == HTERROR ? HIWORD(lp) : 0;
+    if (is_press(what) && modal_window_over(hwnd_)) bring_to_front();
+    return !cursor && is_input(msg);
+}
 
 double twips_per_pixel_x() {
     return 1440.0 / dpi(LOGPIXELSX);
@@ -478,12 +508,12 @@ void form::show_modal() {
         EnableWindow(h, FALSE);
         disabled_by_modal_.push_back(h);
     }
-    modal_ = true;
+    g_modal_forms.push_back(this);
     while (hwnd_) {
         process_events();
         if (hwnd_) WaitMessage();
     }
-    modal_ = false;
+    g_modal_forms.pop_back();
     enable_disabled_by_modal();
 }
 
@@ -574,9 +604,9 @@ void form::repaint() {
 
 bool form::bring_to_front() {
     if (!hwnd_) return false;
-    // A modal window up over this one (a message box it owns, say) comes along, just above it,
-    // and takes the activation: this window takes no input until that one closes. Seen from
-    // outside, the order is then the modal window, this one, and the rest below.
+    // A modal window up over this one (a message box it owns, or a modal form) comes along, just
+    // above it, and takes the activation: this window takes no input until that one closes. Seen
+    // from outside, the order is then the modal window, this one, and the rest below.
     std::vector<HWND> chain{hwnd_};
     while (HWND m = modal_window_over(chain.back())) chain.push_back(m);
     for (std::size_t i = 0; i < chain.size(); ++i) {
@@ -660,7 +690,8 @@ void form::select_next_option(control& from, bool backwards) {
 }
 
 bool form::pre_translate(MSG& msg) {
-    if (!hwnd_) return false;
+    // Keys for a form with a modal window over it go on to the window, which turns them away.
+    if (!hwnd_ || !IsWindowEnabled(hwnd_)) return false;
     control* c = control_of(msg.hwnd);
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && c) {
         focus_next(GetKeyState(VK_SHIFT) < 0);
@@ -744,6 +775,7 @@ LRESULT CALLBACK form::window_proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     auto* f = reinterpret_cast<form*>(GetWindowLongPtrA(h, GWLP_USERDATA));
     if (f && (f->hwnd_ == h || msg == WM_NCCREATE || msg == WM_CREATE)) {
         if (!f->hwnd_) f->hwnd_ = h;
+        if (f->divert_input(msg, lp)) return 0;
         return f->handle_message(msg, wp, lp);
     }
     return DefWindowProcA(h, msg, wp, lp);

@@ -179,6 +179,10 @@ class form {
     static form* from_window(HWND h);
     // Key routing done before the message is dispatched; true when it was consumed.
     bool pre_translate(MSG& msg);
+    // A form with a modal window over it takes no key or mouse input of its own: a key or button
+    // pressed on it, or on one of its controls, brings that modal window forward instead. True
+    // when the message must go no further.
+    bool divert_input(UINT msg, LPARAM lp);
 
   protected:
     virtual LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp);
@@ -196,6 +200,9 @@ class form {
     HBRUSH brush_for(std::uint32_t colour);
     void destroy_window();
     void enable_disabled_by_modal();
+    // The window that the given one is disabled for (a message box it owns, or a modal form);
+    // null when it takes input itself.
+    static HWND modal_window_over(HWND owner);
 
   public:
     std::vector<control*> controls_for_group();
@@ -212,7 +219,6 @@ class form {
     std::vector<std::pair<std::uint32_t, HBRUSH>> brushes_;
     control* pressed_ = nullptr;
     bool unloading_ = false;
-    bool modal_ = false;
     std::vector<HWND> disabled_by_modal_;  // enabled again when the modal showing ends
 };
 

@@ -82,6 +82,8 @@ class Session:
         self.name = name
         self.width, self.height = width, height
         self.artifacts = os.path.join(ARTIFACTS, name)
+        # Pictures of an earlier run of the same test would pass for this one's.
+        shutil.rmtree(self.artifacts, ignore_errors=True)
         os.makedirs(self.artifacts, exist_ok=True)
         self.tmp = tempfile.mkdtemp(prefix="glimbrook-e2e-")
         self.prefix = os.path.join(self.tmp, "prefix")

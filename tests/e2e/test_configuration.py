@@ -280,6 +280,16 @@ class Configuration(SaverTest):
         self.d.click(*LABEL["exit"])
         self.assertTrue(self.s.still_running_after(self.proc, 0.5))
         self.assertTrue(self.s.find_windows(ABOUT))
+        # A task switch puts the dialog over the box. A click on it, on the music box even, only
+        # brings the box back in front with the keyboard: Enter then closes the box.
+        box = (a.cx, a.cy, a.client_w, a.client_h)
+        self.assertEqual(self.s.probe_window(TITLE[1:-1], foreground=True).get("foreground"), 1)
+        wait_until(lambda: self.s.crop_differs(shot, self.s.screenshot("dialog_over_about"),
+                                               *box) > 0, 10, what="the dialog over the box")
+        self.d.click(*CHECK1)
+        self.s.move_mouse(2, 2)
+        wait_until(lambda: self.s.crop_differs(shot, self.s.screenshot("about_back"), *box) == 0,
+                   10, what="the box in front")
         self.s.key("Return")
         self.s.wait_no_window(ABOUT, 10)
         self.assertIsNone(self.s.get_setting("speed"))

@@ -149,9 +149,12 @@ class SaverRun(SaverTest):
         # The message's text and icon, below its title bar and above its button.
         text = (x + 8, y + h // 4, w - 16, h // 3)
         before = self.s.screenshot("message_first")
-        self.s.click(100, 100)
-        wait_until(lambda: self.s.crop_differs(before, self.s.screenshot("message_after_click"),
-                                               *text) == 0, 10, what="the message in front")
+        for _ in range(3):
+            self.s.click(100, 100)
+            wait_until(lambda: self.s.crop_differs(before, self.s.screenshot("message_after_click"),
+                                                   *text) == 0, 10, what="the message in front")
+            # The message just above the prompt, the prompt above the saver.
+            self.assertEqual(self.s.probe_window("Screen Saver Password")["above"], ["Passwords"])
         self.dismiss_message()
         self.enter_password("secret")
         self.s.wait_exit(p, 30)
@@ -223,10 +226,13 @@ class PlayersGame(SaverTest):
             self.s.set_setting(f"sc{k}", "0")
             self.s.set_setting(f"name{k}", f"Elf{k}")
 
-    def test_seven_moves_take_over_and_a_new_score_asks_for_a_name(self):
+    fx, fy = 192, 144
+
+    def take_over(self):
+        """Starts a run and hands the paddle to the user; returns the process."""
         p = self.s.start_saver("/s")
         self.s.wait_window(SAVER, 60)
-        fx, fy = 192, 144
+        fx, fy = self.fx, self.fy
         time.sleep(1.0)
         # Seven mouse movements within one 80-frame window hand the paddle to the user. The
         # windows are fixed, so a burst of seven may straddle two of them; then the next burst
@@ -248,6 +254,11 @@ class PlayersGame(SaverTest):
             except AssertionError:
                 if burst == 2:
                     raise
+        return p
+
+    def test_seven_moves_take_over_and_a_new_score_asks_for_a_name(self):
+        p = self.take_over()
+        fx, fy = self.fx, self.fy
         # The score of a first brick changes the digits.
         zero = self.s.screenshot("player_zero")
         wait_until(lambda: self.s.crop_differs(zero, self.s.screenshot("player_playing"),
@@ -266,6 +277,43 @@ class PlayersGame(SaverTest):
         self.assertTrue(p.poll() is None)
         # The saver has the keyboard again once the prompt is gone: a key ends the run.
         self.s.end_run_with(p, lambda: self.s.key("a"))
+
+    def test_a_key_or_click_on_the_saver_under_the_name_prompt_brings_the_prompt_back(self):
+        # With the password option on, a key or a click that the saver counted would bring up the
+        # password prompt as soon as the name prompt closes. Any score beats -1.
+        self.s.reg_set(DESKTOP_KEY, "ScreenSaveUsePassword", "1")
+        self.s.set_setting("misc", scrambled("SECRET"))
+        for k in range(1, 11):
+            self.s.set_setting(f"sc{k}", "-1")
+        p = self.take_over()
+        self.s.move_mouse(0, self.fy + 300)
+        x, y, w, h = self.s.window_geometry(self.s.wait_window(NAME_PROMPT, 150))
+        # Its label "Please enter your name:", in a client area of 315 x 61 pixels.
+        border = (w - 315) // 2
+        label = (x + border + 8, y + h - border - 61 + 8, 120, 14)
+        before = self.s.screenshot("name_prompt_first")
+        saver_active = lambda: (self.s.probe_window("screen saver running") or {}).get("active")
+        prompt_active = lambda: (self.s.probe_window(NAME_PROMPT[1:-1]) or {}).get("active")
+        for n, send in enumerate((lambda: self.s.key("x"), lambda: self.s.click(100, 100))):
+            # A task switch puts the saver over the prompt, with the keyboard.
+            self.assertEqual(self.s.probe_window("screen saver running", foreground=True)
+                             .get("foreground"), 1)
+            wait_until(lambda: self.s.crop_differs(before, self.s.screenshot("saver_over_name"),
+                                                   *label) > 0 and saver_active(), 10,
+                       what="the saver in front")
+            # Sent once: a key that reached the prompt's box would be typed there.
+            send()
+            shot = f"name_prompt_back_{n}"
+            wait_until(lambda: self.s.crop_differs(before, self.s.screenshot(shot), *label) == 0
+                       and prompt_active(), 10, what="the name prompt in front")
+        self.s.type_text("Rudolph")
+        self.s.key("Return")
+        self.s.wait_no_window(NAME_PROMPT, 20)
+        self.assertIn("Rudolph", [self.s.get_setting(f"name{k}") for k in range(1, 11)])
+        # Neither the key nor the click counted: no password prompt, and the game goes on.
+        self.assertTrue(self.s.still_running_after(p, 1.5))
+        self.assertFalse(self.s.find_windows(PROMPT))
+        self.s.window_after(lambda: self.s.click(100, 100), PROMPT)
 
 
 if __name__ == "__main__":
