@@ -314,10 +314,11 @@ class Session:
     def search(self, *criteria):
         """The visible windows that match. xdotool (as Debian 12 has it) dies of an X error when
         any window goes while it looks at the windows, and then lists none: a window that closes
-        at that moment would make a window that is there look gone. Look again then."""
+        at that moment would make a window that is there look gone. So does a search that could
+        not reach the display, which exits as one that found nothing. Look again then."""
         for _ in range(20):
             r = self.x("search", "--onlyvisible", *criteria, check=False)
-            if b"X Error" not in r.stderr:
+            if b"X Error" not in r.stderr and b"Can't open display" not in r.stderr:
                 return [int(w) for w in r.stdout.split()]
         raise AssertionError(f"xdotool search {criteria} kept failing: {r.stderr.decode()}")
 
