@@ -370,6 +370,17 @@ class Session:
                        capture_output=True, timeout=30)
         return path
 
+    def settled_screenshot(self, name, x, y, w, h):
+        """A screenshot taken once one rectangle of the screen has stopped changing (a window
+        is listed as soon as it is shown, a little before it is painted)."""
+        last = [self.screenshot(name + "_0")]
+        def settled():
+            shot = self.screenshot(name)
+            same = self.crop_differs(last[0], shot, x, y, w, h) == 0
+            last[0] = self.screenshot(name + "_0")
+            return shot if same else None
+        return wait_until(settled, 10, what=f"{name} painted")
+
     @staticmethod
     def pixels(png, x, y, w, h):
         """The (r, g, b) of every pixel of one rectangle of a screenshot, row by row. Read as raw

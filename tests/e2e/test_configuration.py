@@ -46,14 +46,8 @@ def dark(pixels):
 
 def stable_shot(session, name, dialog):
     """A screenshot taken once the dialog's client area has stopped changing."""
-    last = [session.screenshot(name + "_0")]
-    def settled():
-        shot = session.screenshot(name)
-        same = session.crop_differs(last[0], shot, dialog.cx, dialog.cy, dialog.client_w,
-                                    dialog.client_h) == 0
-        last[0] = session.screenshot(name + "_0")
-        return shot if same else None
-    return wait_until(settled, 10, what=f"{name} painted")
+    return session.settled_screenshot(name, dialog.cx, dialog.cy, dialog.client_w,
+                                      dialog.client_h)
 
 
 class Dialog:

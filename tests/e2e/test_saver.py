@@ -135,7 +135,7 @@ class SaverRun(SaverTest):
         # Its label, which nothing but the saver's picture over it could change.
         border = (w - 256) // 2
         label = (x + border + 12, y + h - border - 75 + 12, 150, 16)
-        before = self.s.screenshot("prompt_first")
+        before = self.s.settled_screenshot("prompt_first", *label)
         fx, fy = self.field()
         self.s.click(fx + 40, fy + 40)
         wait_until(lambda: self.s.crop_differs(before, self.s.screenshot("prompt_second_click"),
@@ -148,7 +148,7 @@ class SaverRun(SaverTest):
         x, y, w, h = self.s.window_geometry(self.refused("wrong"))
         # The message's text and icon, below its title bar and above its button.
         text = (x + 8, y + h // 4, w - 16, h // 3)
-        before = self.s.screenshot("message_first")
+        before = self.s.settled_screenshot("message_first", *text)
         for _ in range(3):
             self.s.click(100, 100)
             wait_until(lambda: self.s.crop_differs(before, self.s.screenshot("message_after_click"),
@@ -171,7 +171,7 @@ class SaverRun(SaverTest):
         p, _ = self.start_with_password("SECRET")
         x, y, w, h = self.s.window_geometry(self.refused("wrong"))
         text = (x + 8, y + h // 4, w - 16, h // 3)
-        before = self.s.screenshot("message_first")
+        before = self.s.settled_screenshot("message_first", *text)
         self.take_keyboard_to_saver(before, text)
         # A typed letter does nothing in the message, so sending it again is harmless.
         send_until(lambda: self.s.key("a"),
@@ -188,7 +188,7 @@ class SaverRun(SaverTest):
         x, y, w, h = self.s.window_geometry(wid)
         border = (w - 256) // 2
         label = (x + border + 12, y + h - border - 75 + 12, 150, 16)
-        before = self.s.screenshot("prompt_first")
+        before = self.s.settled_screenshot("prompt_first", *label)
         self.take_keyboard_to_saver(before, label)
         # Backspace is a key with a character that leaves the empty box as it is.
         send_until(lambda: self.s.key("BackSpace"),
@@ -291,7 +291,7 @@ class PlayersGame(SaverTest):
         # Its label "Please enter your name:", in a client area of 315 x 61 pixels.
         border = (w - 315) // 2
         label = (x + border + 8, y + h - border - 61 + 8, 120, 14)
-        before = self.s.screenshot("name_prompt_first")
+        before = self.s.settled_screenshot("name_prompt_first", *label)
         saver_active = lambda: (self.s.probe_window("screen saver running") or {}).get("active")
         prompt_active = lambda: (self.s.probe_window(NAME_PROMPT[1:-1]) or {}).get("active")
         for n, send in enumerate((lambda: self.s.key("x"), lambda: self.s.click(100, 100))):
@@ -299,13 +299,13 @@ class PlayersGame(SaverTest):
             self.assertEqual(self.s.probe_window("screen saver running", foreground=True)
                              .get("foreground"), 1)
             wait_until(lambda: self.s.crop_differs(before, self.s.screenshot("saver_over_name"),
-                                                   *label) > 0 and saver_active(), 10,
+                                                   *label) > 0 and saver_active(), 20,
                        what="the saver in front")
             # Sent once: a key that reached the prompt's box would be typed there.
             send()
             shot = f"name_prompt_back_{n}"
             wait_until(lambda: self.s.crop_differs(before, self.s.screenshot(shot), *label) == 0
-                       and prompt_active(), 10, what="the name prompt in front")
+                       and prompt_active(), 20, what="the name prompt in front")
         self.s.type_text("Rudolph")
         self.s.key("Return")
         self.s.wait_no_window(NAME_PROMPT, 20)
