@@ -146,12 +146,15 @@ std::vector<form*> g_modal_forms;
 
 HWND form::modal_window_over(HWND owner) {
     if (IsWindowEnabled(owner)) return nullptr;
-    // A message box over it is owned by it.
+    // A message box over it is owned by it; so is its tooltip window, which is no modal window.
     std::vector<HWND> enabled;
     EnumThreadWindows(GetCurrentThreadId(), collect_enabled_window,
                       reinterpret_cast<LPARAM>(&enabled));
-    for (HWND h : enabled)
-        if (GetWindow(h, GW_OWNER) == owner) return h;
+    for (HWND h : enabled) {
+        char cls[32] = {};
+        GetClassNameA(h, cls, sizeof cls);
+        if (GetWindow(h, GW_OWNER) == owner && lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0) return h;
+    }
     // A modal form has no owner: it is the newest one whose showing disabled this window.
     for (auto it = g_modal_forms.rbegin(); it != g_modal_forms.rend(); ++it) {
         const auto& disabled = (*it)->disabled_by_modal_;
