@@ -8,17 +8,23 @@ JOBS ?= $(shell nproc)
 .PHONY: all native cross test unit run setup prefix assets clean
 all: native cross
 
-$(B)/native/CMakeCache.txt:
-	cmake -S . -B $(B)/native -DGLIMBROOK_INSTALL_DIR=$(B)/install >/dev/null
+# A tree counts as configured once CMake has generated its build file. CMake writes its cache
+# even when configuring fails, and an interrupted run can leave one too, so the cache says
+# nothing: a tree without its build file is configured again. A missing tool is named first.
+.DELETE_ON_ERROR:
+$(B)/native/Makefile:
+	@scripts/check-tools.sh native
+	cmake -S . -B $(B)/native -G "Unix Makefiles" -DGLIMBROOK_INSTALL_DIR=$(B)/install >/dev/null
 
-$(B)/cross/CMakeCache.txt:
-	cmake -S . -B $(B)/cross -DCMAKE_TOOLCHAIN_FILE=$(abspath cmake/mingw-i686.cmake) \
-	  -DCMAKE_BUILD_TYPE=Release >/dev/null
+$(B)/cross/Makefile:
+	@scripts/check-tools.sh cross
+	cmake -S . -B $(B)/cross -G "Unix Makefiles" \
+	  -DCMAKE_TOOLCHAIN_FILE=$(abspath cmake/mingw-i686.cmake) -DCMAKE_BUILD_TYPE=Release >/dev/null
 
-native: $(B)/native/CMakeCache.txt
+native: $(B)/native/Makefile
 	cmake --build $(B)/native -j $(JOBS)
 
-cross: $(B)/cross/CMakeCache.txt
+cross: $(B)/cross/Makefile
 	cmake --build $(B)/cross -j $(JOBS)
 
 setup:
