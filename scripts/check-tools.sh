@@ -11,9 +11,9 @@ need() { # command, and the Debian package that brings it
 need cmake cmake
 case "${1:-}" in
   native)
-    if [ -n "${CC:-}" ]; then need "$CC" gcc; else need cc gcc; fi
+    need "${CC:-cc}" gcc
     cxx=${CXX:-c++}
-    if [ -n "${CXX:-}" ]; then need "$CXX" g++; else need c++ g++; fi
+    need "$cxx" g++
     # GoogleTest is looked for by the compiler itself, so a copy outside the system is found too.
     if command -v "$cxx" >/dev/null 2>&1 &&
        ! echo '#include <gtest/gtest.h>' | "$cxx" -E -x c++ - >/dev/null 2>&1; then
